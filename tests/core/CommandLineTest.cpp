@@ -1,0 +1,108 @@
+#include "ArgumentText.h"
+#include "TinyTest.h"
+#include "clsCommandLine.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ImportRow {
+    const char* name;
+    std::u16string text;
+    bool ok;
+    std::u16string Name, Ver, Url1, Url2;
+    bool hide, debug;
+};
+
+const std::vector<ImportRow> kImportRows = {
+    {"four words", u"App 1.0 u1 u2", true, u"App", u"1.0", u"u1", u"u2", false, false},
+    {"both switches", u"App 1.0 u1 u2 /d /h", true, u"App", u"1.0", u"u1", u"u2", true, true},
+    {"hide only", u"App 1.0 u1 u2 /h", true, u"App", u"1.0", u"u1", u"u2", true, false},
+    {"switches are case-sensitive", u"App 1.0 u1 u2 /D /H", true, u"App", u"1.0", u"u1", u"u2", false, false},
+    {"switch inside a word, then a blank", u"App 1.0 u1/d u2", true, u"App", u"1.0", u"u1/d", u"u2", false, true},
+    {"url ending in /h at the end", u"App 1.0 u1 http://x/h", true, u"App", u"1.0", u"u1", u"http://x/h", true, false},
+    {"switch needs a blank or the end", u"App 1.0 u1 u2 /hx /dy", true, u"App", u"1.0", u"u1", u"u2", false, false},
+    {"switch first takes a position", u"/h App 1.0 u1 u2", true, u"/h", u"App", u"1.0", u"u1", true, false},
+    {"two blanks shift the values", u"App  1.0 u1 u2", true, u"App", u"", u"1.0", u"u1", false, false},
+    {"leading blank gives empty name", u" App 1.0 u1", true, u"", u"App", u"1.0", u"u1", false, false},
+    {"trailing blanks give empty words", u"App 1.0   ", true, u"App", u"1.0", u"", u"", false, false},
+    {"extra words ignored", u"App 1.0 u1 u2 more words", true, u"App", u"1.0", u"u1", u"u2", false, false},
+    {"tabs and quotes are ordinary", u"\"My App\"\t1 1.0 u1 u2", true, u"\"My", u"App\"\t1", u"1.0", u"u1", false, false},
+    {"non-ASCII kept as is", u"アプリ 1.0 http://例え.jp/ u2", true, u"アプリ", u"1.0", u"http://例え.jp/", u"u2", false, false},
+    {"empty text gives no word", u"", false, u"", u"", u"", u"", false, false},
+    {"one word", u"App", false, u"App", u"", u"", u"", false, false},
+    {"three words keep what was copied, no switches", u"App 1.0 /h", false, u"App", u"1.0", u"/h", u"", false, false},
+    {"a lone blank gives two empty words", u" ", false, u"", u"", u"", u"", false, false},
+};
+
+} // namespace
+
+TEST_CASE(ImportSplitsWordsAndFindsSwitches)
+{
+    for (const ImportRow& row : kImportRows) {
+        ROW(row.name);
+        clsCommandLine cmd;
+        CHECK_EQ(cmd.Import(row.text), row.ok);
+        CHECK_EQ(cmd.Name(), row.Name);
+        CHECK_EQ(cmd.Ver(), row.Ver);
+        CHECK_EQ(cmd.Url1(), row.Url1);
+        CHECK_EQ(cmd.Url2(), row.Url2);
+        CHECK_EQ(cmd.IsHide(), row.hide);
+        CHECK_EQ(cmd.IsDebug(), row.debug);
+    }
+}
+
+TEST_CASE(SecondImportStartsClean)
+{
+    clsCommandLine cmd;
+    CHECK(cmd.Import(u"App 1.0 u1 u2 /h /d"));
+    CHECK(!cmd.Import(u"Other"));
+    CHECK_EQ(cmd.Name(), std::u16string(u"Other"));
+    CHECK_EQ(cmd.Ver(), std::u16string());
+    CHECK(!cmd.IsHide());
+    CHECK(!cmd.IsDebug());
+}
+
+TEST_CASE(JoinArgumentsWithSingleBlanks)
+{
+    struct Row {
+        const char* name;
+        std::vector<std::u16string> args;
+        std::u16string text;
+    };
+    const std::vector<Row> rows = {
+        {"none", {}, u""},
+        {"four and a switch", {u"App", u"1.0", u"u1", u"u2", u"/h"}, u"App 1.0 u1 u2 /h"},
+        {"empty argument gives empty word", {u"App", u"", u"1.0"}, u"App  1.0"},
+        {"blank inside an argument is kept", {u"My App", u"1.0"}, u"My App 1.0"},
+    };
+    for (const Row& row : rows) {
+        ROW(row.name);
+        CHECK_EQ(norvil::JoinArguments(row.args), row.text);
+    }
+}
+
+TEST_CASE(SkipProgramPathOfRawCommandLine)
+{
+    struct Row {
+        const char* name;
+        std::u16string raw;
+        std::u16string rest;
+    };
+    const std::vector<Row> rows = {
+        {"plain path", u"C:\\norvil.exe App 1.0 u1 u2", u"App 1.0 u1 u2"},
+        {"quoted path with blanks", u"\"C:\\Program Files\\norvil.exe\" App 1.0", u"App 1.0"},
+        {"quoted path glued to argument", u"\"C:\\a b\\n.exe\"App 1.0", u"App 1.0"},
+        {"several blanks and a tab after the path", u"n.exe  \t App  1.0", u"App  1.0"},
+        {"blanks inside the arguments kept", u"n.exe App  1.0 ", u"App  1.0 "},
+        {"no arguments", u"n.exe", u""},
+        {"no arguments, trailing blanks", u"\"n.exe\"   ", u""},
+        {"unclosed quote", u"\"C:\\n.exe App", u""},
+        {"empty", u"", u""},
+    };
+    for (const Row& row : rows) {
+        ROW(row.name);
+        CHECK_EQ(std::u16string(norvil::SkipProgramPath(row.raw)), row.rest);
+    }
+}

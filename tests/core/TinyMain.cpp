@@ -1,0 +1,6 @@
+#include "TinyTest.h"
+
+int main()
+{
+    return tiny::RunAll();
+}

@@ -1,0 +1,215 @@
+#include "NumberText.h"
+#include "TinyTest.h"
+#include "clsVersion.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+clsVersion Parsed(std::u16string_view text)
+{
+    clsVersion v;
+    v.Import(text);
+    return v;
+}
+
+} // namespace
+
+TEST_CASE(ReadLeadingNumberRules)
+{
+    struct Row {
+        const char* name;
+        std::u16string text;
+        std::optional<std::int32_t> value;
+    };
+    const std::vector<Row> rows = {
+        {"plain digits", u"42", 42},
+        {"leading zeros", u"0010", 10},
+        {"letter stops reading", u"3b", 3},
+        {"no leading number", u"x1", 0},
+        {"empty", u"", 0},
+        {"blank inside digits ignored", u"1 0", 10},
+        {"tab and line feed ignored", u"\t1\n2 ", 12},
+        {"carriage return stops", u"1\r2", 1},
+        {"plus sign", u"+7", 7},
+        {"minus sign", u"-7", -7},
+        {"sign alone", u"-", 0},
+        {"two signs", u"--5", 0},
+        {"hex", u"&H10", 16},
+        {"hex lower case", u"&hff", 255},
+        {"hex with blanks", u"& H 1 0", 16},
+        {"hex without digits", u"&H", 0},
+        {"hex stops at non-digit", u"&H1g", 1},
+        {"octal", u"&O17", 15},
+        {"octal stops at 8", u"&o178", 15},
+        {"negative hex", u"-&H10", -16},
+        {"ampersand alone", u"&", 0},
+        {"ampersand other letter", u"&X1", 0},
+        {"exponent", u"1e3", 1000},
+        {"exponent upper case", u"2E2", 200},
+        {"exponent plus", u"1e+2", 100},
+        {"exponent without digits", u"5e", 5},
+        {"exponent sign without digits", u"5e-", 5},
+        {"half rounds to even (down)", u"5e-1", 0},
+        {"one and a half rounds to even (up)", u"15e-1", 2},
+        {"two and a half rounds to even (down)", u"25e-1", 2},
+        {"above half rounds up", u"51e-2", 1},
+        {"just above half far out", u"500000000001e-12", 1},
+        {"below half rounds down", u"49e-2", 0},
+        {"negative half", u"-5e-1", 0},
+        {"negative one and a half", u"-15e-1", -2},
+        {"tiny exponent", u"1e-400", 0},
+        {"zero with huge exponent", u"0e400", 0},
+        {"max int", u"2147483647", 2147483647},
+        {"min int", u"-2147483648", INT32_MIN},
+        {"max hex", u"&H7FFFFFFF", 2147483647},
+        {"min hex", u"-&H80000000", INT32_MIN},
+        {"max by exponent", u"2147483647e0", 2147483647},
+        {"rounds up to max", u"21474836465e-1", 2147483646},
+        {"too big", u"2147483648", std::nullopt},
+        {"too small", u"-2147483649", std::nullopt},
+        {"eleven digits", u"99999999999", std::nullopt},
+        {"hex all ones", u"&HFFFFFFFF", std::nullopt},
+        {"huge exponent", u"1e400", std::nullopt},
+        {"exponent overflowing 64 bits", u"1e99999999999999999999999", std::nullopt},
+        {"max plus a half rounds up out of range", u"21474836475e-1", std::nullopt},
+        {"long hex", u"&H" + std::u16string(1000, u'F'), std::nullopt},
+        {"long zeros then digit", std::u16string(100000, u'0') + u"7", 7},
+    };
+    for (const Row& row : rows) {
+        ROW(row.name);
+        CHECK_EQ(norvil::ReadLeadingNumber(row.text), row.value);
+    }
+}
+
+TEST_CASE(ReadLeadingNumberMegabyteInputs)
+{
+    // Each of these must come back at once (linear time) with the right answer.
+    CHECK_EQ(norvil::ReadLeadingNumber(std::u16string(1 << 20, u'9')), std::optional<std::int32_t>());
+    CHECK_EQ(norvil::ReadLeadingNumber(u"1" + std::u16string(1 << 20, u'0') + u"e-1048576"),
+             std::optional<std::int32_t>(1));
+    CHECK_EQ(norvil::ReadLeadingNumber(u"1e" + std::u16string(1 << 20, u'9')), std::optional<std::int32_t>());
+    CHECK_EQ(norvil::ReadLeadingNumber(u"1e-" + std::u16string(1 << 20, u'9')), std::optional<std::int32_t>(0));
+    CHECK_EQ(norvil::ReadLeadingNumber(std::u16string(1 << 20, u' ') + u"3"), std::optional<std::int32_t>(3));
+}
+
+TEST_CASE(ImportComponentsAndLetter)
+{
+    struct Row {
+        const char* name;
+        std::u16string text;
+        bool ok;
+        std::int32_t major, minor, revision;
+        std::u16string test;
+        std::u16string display;
+    };
+    const std::vector<Row> rows = {
+        {"three numbers", u"1.2.3", true, 1, 2, 3, u"", u"Ver 1.2.3"},
+        {"test build", u"1.2.3b", true, 1, 2, 3, u"b", u"Ver 1.2.3b"},
+        {"two numbers and letter", u"1.2b", true, 1, 2, 0, u"b", u"Ver 1.2b"},
+        {"one number", u"2", true, 2, 0, 0, u"", u"Ver 2"},
+        {"leading zeros dropped in display", u"02.10", true, 2, 10, 0, u"", u"Ver 2.10"},
+        {"fourth component dropped, letter kept", u"1.2.3.4b", true, 1, 2, 3, u"b", u"Ver 1.2.3b"},
+        {"no leading number", u"ver2", true, 0, 0, 0, u"", u"Ver 0"},
+        {"empty text", u"", true, 0, 0, 0, u"", u"Ver "},
+        {"empty components", u"..", true, 0, 0, 0, u"", u"Ver 0.0.0"},
+        {"negative", u"-1.2", true, -1, 2, 0, u"", u"Ver -1.2"},
+        {"upper-case letter", u"1.0A", true, 1, 0, 0, u"A", u"Ver 1.0A"},
+        {"last char a line break: no letter", u"1.2.0b\n", true, 1, 2, 0, u"", u"Ver 1.2.0"},
+        {"last char non-ASCII letter: no letter", u"1.2é", true, 1, 2, 0, u"", u"Ver 1.2"},
+        {"separator skipped oddly", u"=3.0", true, 0, 0, 0, u"", u"Ver 0.0"},
+        {"second component too big", u"1.99999999999", false, 1, 0, 0, u"", u"Ver 1"},
+        {"first too big, letter not kept", u"99999999999b", false, 0, 0, 0, u"", u"Ver "},
+        {"third too big", u"1.2.&HFFFFFFFF", false, 1, 2, 0, u"", u"Ver 1.2"},
+        {"too big fourth ignored", u"1.2.3.99999999999", true, 1, 2, 3, u"", u"Ver 1.2.3"},
+    };
+    for (const Row& row : rows) {
+        ROW(row.name);
+        clsVersion v;
+        CHECK_EQ(v.Import(row.text), row.ok);
+        CHECK_EQ(v.Major(), row.major);
+        CHECK_EQ(v.Minor(), row.minor);
+        CHECK_EQ(v.Revision(), row.revision);
+        CHECK_EQ(v.Test(), row.test);
+        CHECK_EQ(v.GetText(), row.display);
+    }
+}
+
+TEST_CASE(SecondImportResets)
+{
+    clsVersion v;
+    CHECK(v.Import(u"3.4.5c"));
+    CHECK(v.Import(u"7"));
+    CHECK_EQ(v.GetText(), std::u16string(u"Ver 7"));
+    CHECK_EQ(v.Minor(), 0);
+    CHECK_EQ(v.Test(), std::u16string());
+}
+
+TEST_CASE(CompareLadder)
+{
+    struct Row {
+        const char* name;
+        std::u16string self, other;
+        int expected;
+    };
+    const std::vector<Row> rows = {
+        {"equal", u"1.2.3", u"1.2.3", 0},
+        {"older revision", u"1.2.3", u"1.2.4", -1},
+        {"numbers not text", u"1.10", u"1.9", 1},
+        {"major decides first", u"2.0.0", u"1.99.99", 1},
+        {"minor before revision", u"1.1.0", u"1.0.9", 1},
+        {"missing counts as zero", u"1", u"1.0.0", 0},
+        {"missing vs one", u"1", u"1.0.1", -1},
+        {"release above test build", u"1.2.3", u"1.2.3b", 1},
+        {"test build below release", u"1.2.3b", u"1.2.3", -1},
+        {"letter order", u"1.2.3b", u"1.2.3c", -1},
+        {"lower case above upper case", u"1.2.3a", u"1.2.3A", 1},
+        {"same letter", u"1.2b", u"1.2.0b", 0},
+        {"negative numbers", u"-1", u"0", -1},
+        {"extremes", u"-2147483648", u"2147483647", -1},
+        {"empty equals zero", u"", u"0.0.0", 0},
+    };
+    for (const Row& row : rows) {
+        ROW(row.name);
+        CHECK_EQ(static_cast<int>(Parsed(row.self).Compare(Parsed(row.other))), row.expected);
+    }
+}
+
+TEST_CASE(CompareIsAntisymmetricAndTransitive)
+{
+    // Every text built from a few numbers, missing components and letters of both cases.
+    std::vector<clsVersion> versions;
+    const std::vector<std::u16string> numbers = {u"", u"0", u"1", u"2", u"10", u"-1"};
+    const std::vector<std::u16string> letters = {u"", u"a", u"b", u"A", u"Z"};
+    for (const auto& major : numbers)
+        for (const auto& minor : numbers)
+            for (const auto& letter : letters) {
+                versions.push_back(Parsed(major + letter));
+                versions.push_back(Parsed(major + u"." + minor + letter));
+                versions.push_back(Parsed(major + u"." + minor + u".1" + letter));
+            }
+
+    int antisymmetryFailures = 0;
+    int transitivityFailures = 0;
+    for (const auto& a : versions)
+        for (const auto& b : versions) {
+            const int ab = a.Compare(b);
+            if (ab != -b.Compare(a))
+                ++antisymmetryFailures;
+            if (ab > 0)
+                continue;
+            // a <= b here; for every c with b <= c, a <= c must hold.
+            for (std::size_t k = 0; k < versions.size(); k += 7) {
+                const auto& c = versions[k];
+                if (b.Compare(c) <= 0 && a.Compare(c) > 0)
+                    ++transitivityFailures;
+                if (ab == 0 && b.Compare(c) != a.Compare(c))
+                    ++transitivityFailures;
+            }
+        }
+    CHECK_EQ(antisymmetryFailures, 0);
+    CHECK_EQ(transitivityFailures, 0);
+}
