@@ -57,16 +57,16 @@ inline std::string Show(std::u16string_view v) { return Show(std::u16string(v));
 inline std::string Show(const char16_t* v) { return Show(std::u16string(v)); }
 inline std::string Show(bool v) { return v ? "true" : "false"; }
 template <typename T>
-std::string Show(const std::optional<T>& v)
-{
-    return v ? Show(*v) : std::string("(none)");
-}
-template <typename T>
 std::string Show(const T& v)
 {
     std::ostringstream out;
     out << +v;
     return out.str();
+}
+template <typename T>
+std::string Show(const std::optional<T>& v)
+{
+    return v ? Show(*v) : std::string("(none)");
 }
 
 inline void Fail(const std::string& what, const char* file, int line)

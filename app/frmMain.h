@@ -1,0 +1,110 @@
+#pragma once
+
+#include "PlatformServices.h"
+#include "clsCommandLine.h"
+#include "clsVersion.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class Inet;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+// The program's only window. It runs the whole check: start-up, the download one second later,
+// the evaluation of the received file and the result pages. Its handlers keep the names of the
+// events they answer (Form_Load, cTimer1_Timer, cmdOK_Click, ...).
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(const norvil::Platform& platform, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Runs Form_Load, then shows the window unless it was hidden or unloaded while loading.
+    void Load();
+    bool IsUnloaded() const { return m_unloaded; }
+    // Ends the window: Form_Unload, then Unloaded. Nothing touches the window afterwards.
+    void Unload();
+
+    // The log as the user would copy it: every line ended by CR LF.
+    QString LogText() const;
+    QPushButton* DefaultButton() const { return m_defaultButton; }
+    QPushButton* CancelButton() const { return m_cancelButton; }
+    const clsCommandLine& CommandLine() const { return m_cmd; }
+
+    // Controls, laid out in the constructor (frmMain_Layout.cpp).
+    std::array<QFrame*, 2> fraPage{};
+    QLabel* lblMsg1 = nullptr;
+    QLabel* lblProg = nullptr;
+    QLabel* lblMsg2 = nullptr;
+    QLabel* lblMsg3 = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QLabel* Label1 = nullptr;
+    QPlainTextEdit* txtLog = nullptr;
+    QTimer* cTimer1 = nullptr;
+    QTimer* cTimer2 = nullptr;
+    Inet* cInet = nullptr;
+
+    // Layout and log (frmMain_Layout.cpp)
+    void AddLog(const QString& line);
+    void cTimer2_Timer();
+    void Form_Terminate() {}
+
+    // Start-up (frmMain_Startup.cpp)
+    void Form_Load();
+
+    // Download (frmMain_Download.cpp)
+    void cTimer1_Timer();
+    void OnRequestError();
+    QString ReadResponseText();
+    static bool IsArrayEmpty(const QByteArray& bytes);
+    void Form_Unload(std::int16_t& Cancel);
+
+    // Result pages and buttons (frmMain_Pages.cpp)
+    void ShowUpdatePage(const clsVersion& version);
+    void ShowLatestPage();
+    void ShowFailurePage(const QString& message);
+    void cmdOK_Click();
+    void cmdClose_Click();
+
+    // Evaluation (frmMain_Evaluation.cpp)
+    void cInet_StateChanged(std::int16_t State);
+    void OnResponseCompleted();
+    std::optional<clsVersion> ParseCurrentVersion(const QString& strVer);
+    std::optional<clsVersion> FindServerVersion(const QString& text, const QString& name);
+
+    // Client-area sizes in pixels: 6900 twips wide; 1920 twips high, or 5760 in debug mode.
+    static constexpr int kClientWidth = 460;
+    static constexpr int kNormalClientHeight = 128;
+    static constexpr int kDebugClientHeight = 384;
+
+signals:
+    void Unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void SetClientHeight(int height);
+    void ShowWindow();
+    void ShowResultPage(QPushButton* defaultButton, QPushButton* cancelButton);
+    bool HandleDialogKey(const QKeyEvent& event);
+
+    norvil::Platform m_platform;
+    clsCommandLine m_cmd;
+    QPushButton* m_defaultButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    bool m_hiddenAtLoad = false;
+    bool m_placed = false;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,58 @@
+// The download of the update-information file: one GET a second after start-up.
+
+#include "frmMain.h"
+
+#include "Inet.h"
+
+#include <QTimer>
+
+void frmMain::cTimer1_Timer()
+{
+    AddLog(QStringLiteral("--- Start ---"));
+    cInet->Execute(QString::fromStdU16String(m_cmd.Url1()), QStringLiteral("GET"));
+    cTimer1->stop();
+}
+
+void frmMain::OnRequestError()
+{
+    AddLog(QStringLiteral("--- Error ---"));
+    const QString code = QString::number(cInet->ResponseCode());
+    const QString info = cInet->ResponseInfo();
+    AddLog(code + QLatin1Char(':') + info);
+    AddLog(QString());
+    ShowFailurePage(QStringLiteral("インターネットに接続されていないか、サーバーが停止している可能性があります。"));
+}
+
+QString frmMain::ReadResponseText()
+{
+    QByteArray buffer;
+    for (;;) {
+        const QByteArray piece = cInet->GetChunk(1024, Inet::icByteArray);
+        if (IsArrayEmpty(piece))
+            break;
+        buffer.append(piece); // grows geometrically: linear in the body's size
+    }
+
+    const bool hasByteOrderMark = buffer.size() >= 3 && static_cast<unsigned char>(buffer[0]) == 0xEF
+        && static_cast<unsigned char>(buffer[1]) == 0xBB && static_cast<unsigned char>(buffer[2]) == 0xBF;
+    if (hasByteOrderMark) {
+        if (buffer.size() == 3)
+            return QString();
+        buffer.remove(0, 3);
+    }
+
+    const std::u16string text = m_platform.AnsiCodePage->ToText(
+        std::string_view(buffer.constData(), static_cast<std::size_t>(buffer.size())));
+    return QString::fromStdU16String(text);
+}
+
+bool frmMain::IsArrayEmpty(const QByteArray& bytes)
+{
+    return bytes.isEmpty();
+}
+
+void frmMain::Form_Unload(std::int16_t& Cancel)
+{
+    Q_UNUSED(Cancel); // the unload always goes ahead
+    cInet->Cancel();
+}

@@ -1,0 +1,168 @@
+// The window's controls as created, the log and the progress marquee.
+
+#include "frmMain.h"
+
+#include "Appearance.h"
+#include "Inet.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTimer>
+
+namespace {
+
+// Positions and sizes are designed in twips, 15 to a pixel.
+constexpr int Twips(int twips)
+{
+    return twips / 15;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QRect twips, const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(Twips(twips.x()), Twips(twips.y()), Twips(twips.width()), Twips(twips.height()));
+    label->setFont(font);
+    // Names and versions come from outside: never let them be read as rich text.
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, QRect twips)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(Twips(twips.x()), Twips(twips.y()), Twips(twips.width()), Twips(twips.height()));
+    button->setAutoDefault(false);
+    return button;
+}
+
+const QChar kWhiteSquare(0x25A1);
+const QChar kBlackSquare(0x25A0);
+constexpr int kTrackCells = 18;
+
+} // namespace
+
+frmMain::frmMain(const norvil::Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_platform(platform)
+{
+    setWindowTitle(QStringLiteral("最新バージョンの確認"));
+    setWindowIcon(norvil::RingIcon());
+    setFixedSize(kClientWidth, Twips(5760));
+    CreateControls();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::CreateControls()
+{
+    const QFont f1 = norvil::ProportionalGothic();
+    const QFont f2 = norvil::FixedGothic();
+
+    for (QFrame*& page : fraPage) {
+        page = new QFrame(this);
+        page->setGeometry(Twips(60), Twips(60), Twips(6735), Twips(1755));
+        page->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    }
+    lblMsg1 = MakeLabel(fraPage[0], QStringLiteral("最新バージョンの有無を確認しています．．．"),
+                        {180, 300, 4155, 225}, f1);
+    lblProg = MakeLabel(fraPage[0], QStringLiteral("■■■■■■"), {345, 900, 5745, 225}, f1);
+    lblProg->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette orange = lblProg->palette();
+    orange.setColor(QPalette::WindowText, QColor(255, 128, 0));
+    lblProg->setPalette(orange);
+    lblProg->setProperty("Tag", QStringLiteral("0"));
+
+    lblMsg2 = MakeLabel(fraPage[1], QStringLiteral("最新バージョンが公開されています。"),
+                        {180, 300, 6510, 225}, f1);
+    lblMsg3 = MakeLabel(fraPage[1], QStringLiteral("ダウンロードページを表示しますか？"),
+                        {180, 660, 6510, 225}, f1);
+    cmdOK = MakeButton(fraPage[1], QStringLiteral("ダウンロードページを表示(&O)"), {1620, 1260, 2715, 375});
+    cmdClose = MakeButton(fraPage[1], QStringLiteral("今は何もしない(&C)"), {4440, 1260, 2055, 375});
+
+    Label1 = MakeLabel(this, QStringLiteral("－－－－－デバッグ情報－－－－－"), {180, 2040, 2820, 180}, font());
+    txtLog = new QPlainTextEdit(this);
+    txtLog->setGeometry(Twips(60), Twips(2400), Twips(6735), Twips(3315));
+    txtLog->setFont(f2);
+    txtLog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtLog->setTabChangesFocus(true);
+
+    // Keyboard focus moves cmdOK, cmdClose, txtLog among those visible.
+    setTabOrder(cmdOK, cmdClose);
+    setTabOrder(cmdClose, txtLog);
+    for (QWidget* w : {static_cast<QWidget*>(cmdOK), static_cast<QWidget*>(cmdClose),
+                       static_cast<QWidget*>(txtLog)})
+        w->installEventFilter(this);
+
+    cTimer1 = new QTimer(this);
+    cTimer1->setInterval(1000);
+    connect(cTimer1, &QTimer::timeout, this, &frmMain::cTimer1_Timer);
+
+    cTimer2 = new QTimer(this);
+    cTimer2->setInterval(500);
+    connect(cTimer2, &QTimer::timeout, this, &frmMain::cTimer2_Timer);
+    cTimer2->start();
+
+    cInet = new Inet(this);
+    connect(cInet, &Inet::StateChanged, this, &frmMain::cInet_StateChanged);
+    connect(cmdOK, &QPushButton::clicked, this, &frmMain::cmdOK_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmMain::cmdClose_Click);
+}
+
+void frmMain::SetClientHeight(int height)
+{
+    setFixedSize(kClientWidth, height);
+}
+
+void frmMain::AddLog(const QString& line)
+{
+    // The line always lands at the end, whatever the user has selected; the caret follows it.
+    QTextCursor end(txtLog->document());
+    end.movePosition(QTextCursor::End);
+    QString text = line;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    end.insertText(text + QLatin1Char('\n'));
+    txtLog->setTextCursor(end);
+}
+
+QString frmMain::LogText() const
+{
+    QString text = txtLog->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+void frmMain::cTimer2_Timer()
+{
+    int p = lblProg->property("Tag").toString().toShort();
+    lblProg->setText(QString(p, kWhiteSquare) + kBlackSquare + QString(kTrackCells - 1 - p, kWhiteSquare));
+    p += 1;
+    if (p == kTrackCells)
+        p = 0;
+    lblProg->setProperty("Tag", QString::number(p));
+}
+
+void frmMain::ShowWindow()
+{
+    if (!m_placed) {
+        m_placed = true;
+        const QRect screenArea = screen()->availableGeometry();
+        const QSize outer = frameGeometry().size();
+        move(screenArea.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    }
+    show();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    Unload();
+    event->accept();
+}

@@ -1,0 +1,128 @@
+// The three result pages, the two buttons and the keys that press them.
+
+#include "frmMain.h"
+
+#include "Appearance.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+void frmMain::ShowResultPage(QPushButton* defaultButton, QPushButton* cancelButton)
+{
+    m_defaultButton = defaultButton;
+    m_cancelButton = cancelButton;
+    cmdOK->setDefault(defaultButton == cmdOK);
+    cmdClose->setDefault(defaultButton == cmdClose);
+}
+
+void frmMain::ShowUpdatePage(const clsVersion& version)
+{
+    fraPage[0]->setVisible(false);
+    fraPage[1]->setVisible(true);
+    lblMsg2->setText(QStringLiteral("最新バージョン「") + QString::fromStdU16String(version.GetText())
+                     + QStringLiteral("」が公開されています。"));
+    lblMsg3->setText(QStringLiteral("ダウンロードページを表示しますか？"));
+    ShowResultPage(cmdOK, cmdClose);
+    cmdOK->setVisible(true);
+    cmdClose->setVisible(true);
+    cmdClose->setText(QStringLiteral("今は何もしない(&C)"));
+    if (isVisible())
+        cmdOK->setFocus();
+}
+
+void frmMain::ShowLatestPage()
+{
+    fraPage[0]->setVisible(false);
+    fraPage[1]->setVisible(true);
+    lblMsg2->setText(QStringLiteral("最新バージョンはありません。"));
+    lblMsg3->setText(QStringLiteral("現在使っているバージョンが最新です。"));
+    // The cancel role is left as it was: no page ever takes it back once given.
+    ShowResultPage(cmdClose, m_cancelButton);
+    cmdOK->setVisible(false);
+    cmdClose->setVisible(true);
+    cmdClose->setText(QStringLiteral("閉じる(&C)"));
+    if (isVisible())
+        cmdClose->setFocus();
+}
+
+void frmMain::ShowFailurePage(const QString& message)
+{
+    fraPage[0]->setVisible(false);
+    fraPage[1]->setVisible(true);
+    lblMsg2->setText(QStringLiteral("バージョン情報の取得に失敗しました。"));
+    lblMsg3->setText(message);
+    lblMsg3->setFont(norvil::ProportionalGothic(12)); // 9 points
+    ShowResultPage(cmdClose, m_cancelButton);
+    cmdOK->setVisible(false);
+    cmdClose->setVisible(true);
+    cmdClose->setText(QStringLiteral("閉じる(&C)"));
+    if (isVisible())
+        cmdClose->setFocus();
+}
+
+void frmMain::cmdOK_Click()
+{
+    const std::int32_t r = m_platform.Browser->Open(m_cmd.Url2());
+    AddLog(QStringLiteral("ShellExecute() = ") + QString::number(r));
+    if (r <= 32) {
+        switch (r) {
+        case 2:
+            AddLog(QStringLiteral("指定されたファイルが見つかりませんでした。"));
+            break;
+        case 3:
+            AddLog(QStringLiteral("指定されたURLが見つかりませんでした。"));
+            break;
+        default:
+            AddLog(QStringLiteral("ブラウザを開くことができませんでした。"));
+            break;
+        }
+    }
+    if (!m_cmd.IsDebug())
+        Unload();
+}
+
+void frmMain::cmdClose_Click()
+{
+    Unload();
+}
+
+bool frmMain::HandleDialogKey(const QKeyEvent& event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A focused button answers Enter itself; otherwise the page's default button does.
+        QPushButton* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button == nullptr || !button->isVisible())
+            button = m_defaultButton;
+        if (button == nullptr || !button->isVisible() || !fraPage[1]->isVisible())
+            return false;
+        button->click();
+        return true;
+    }
+    case Qt::Key_Escape:
+        // Escape presses the cancel button where there is one, and never closes the window.
+        if (m_cancelButton && m_cancelButton->isVisible() && fraPage[1]->isVisible())
+            m_cancelButton->click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleDialogKey(*event))
+        QWidget::keyPressEvent(event);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && HandleDialogKey(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}

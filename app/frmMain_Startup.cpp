@@ -1,0 +1,67 @@
+// Start-up: read the command line, write the log header and wait for the start timer.
+
+#include "frmMain.h"
+
+#include "Inet.h"
+
+#include <QLabel>
+#include <QFrame>
+#include <QTimer>
+
+namespace {
+
+QString Q(const std::u16string& text)
+{
+    return QString::fromStdU16String(text);
+}
+
+} // namespace
+
+void frmMain::Load()
+{
+    Form_Load();
+    if (!m_unloaded && !m_hiddenAtLoad)
+        ShowWindow();
+}
+
+void frmMain::Form_Load()
+{
+    if (!m_cmd.Import(m_platform.ArgumentText)) {
+        Unload();
+        return;
+    }
+
+    AddLog(QStringLiteral("Norvil Ver%1.%2").arg(m_platform.Version.Major).arg(m_platform.Version.Minor));
+    AddLog(QStringLiteral("Name:\t") + Q(m_cmd.Name()));
+    AddLog(QStringLiteral("Ver:\t") + Q(m_cmd.Ver()));
+    AddLog(QStringLiteral("URL1:\t") + Q(m_cmd.Url1()));
+    AddLog(QStringLiteral("URL2:\t") + Q(m_cmd.Url2()));
+    AddLog(QString());
+
+    fraPage[0]->setVisible(true);
+    fraPage[1]->setVisible(false);
+    lblProg->setText(QString(18, QChar(0x25A1)));
+    setWindowTitle(Q(m_cmd.Name()) + QStringLiteral(" 最新バージョンの確認"));
+
+    SetClientHeight(kNormalClientHeight);
+    if (m_cmd.IsDebug())
+        SetClientHeight(kDebugClientHeight);
+
+    // Hidden mode stays invisible until the evaluation decides to show the window.
+    m_hiddenAtLoad = !m_cmd.IsDebug() && m_cmd.IsHide();
+    cTimer1->start();
+}
+
+void frmMain::Unload()
+{
+    if (m_unloaded)
+        return;
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    m_unloaded = true;
+    cTimer1->stop();
+    cTimer2->stop();
+    hide();
+    Form_Terminate();
+    emit Unloaded();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "PlatformServices.h"
+
+#include <string>
+
+namespace norvil {
+
+// The locale's character set stands in for the ANSI code page. A plain C/POSIX locale counts as
+// UTF-8. Conversion goes through iconv.
+class LocaleCodePage final : public CodePage {
+public:
+    // charset: an iconv name such as "UTF-8" or "EUC-JP"; empty means the current locale's.
+    explicit LocaleCodePage(std::string charset = {});
+    std::u16string ToText(std::string_view bytes) const override;
+    const std::string& Charset() const { return m_charset; }
+
+private:
+    std::string m_charset;
+};
+
+} // namespace norvil
