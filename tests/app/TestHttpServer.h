@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QPointer>
+#include <QTcpServer>
+#include <QUrl>
+
+class QTcpSocket;
+
+// A small HTTP server on 127.0.0.1 for tests: each path answers with exact bytes that the test
+// chooses, so that status lines, headers and bodies can be anything, broken ones included.
+class TestHttpServer : public QObject {
+    Q_OBJECT
+public:
+    enum class After {
+        Close,      // close the connection once everything is sent
+        Stall,      // send it, then keep the connection open and say nothing more
+        Reset,      // send it, then drop the connection at once
+    };
+
+    TestHttpServer();
+    ~TestHttpServer() override;
+
+    // raw: the whole response, status line and headers included.
+    void Route(const QByteArray& path, const QByteArray& raw, After after = After::Close);
+    // A 200 response with a Content-Length and this body.
+    void RouteBody(const QByteArray& path, const QByteArray& body, const QByteArray& status = "200 OK");
+
+    QUrl Url(const QByteArray& path) const;
+    // A URL on a port where nothing listens.
+    static QUrl RefusedUrl();
+
+    qsizetype RequestCount() const { return m_requests.size(); }
+    const QList<QByteArray>& Requests() const { return m_requests; }
+
+private:
+    struct Answer {
+        QByteArray raw;
+        After after = After::Close;
+    };
+    void OnConnection();
+    void OnReadable(QTcpSocket* socket);
+
+    QTcpServer m_server;
+    QHash<QByteArray, Answer> m_routes;
+    QList<QByteArray> m_requests;
+    QList<QPointer<QTcpSocket>> m_stalled;
+};
