@@ -97,7 +97,9 @@ private:
     void CreateControls();
     void SetClientHeight(int height);
     void ShowWindow();
-    void ShowResultPage(QPushButton* defaultButton, QPushButton* cancelButton);
+    void SwitchToResultPage();
+    void SetButtonRoles(QPushButton* defaultButton, QPushButton* cancelButton);
+    void OfferCloseOnly();
     bool HandleDialogKey(const QKeyEvent& event);
 
     norvil::Platform m_platform;

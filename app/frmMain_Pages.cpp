@@ -9,7 +9,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-void frmMain::ShowResultPage(QPushButton* defaultButton, QPushButton* cancelButton)
+void frmMain::SwitchToResultPage()
+{
+    fraPage[0]->setVisible(false);
+    fraPage[1]->setVisible(true);
+}
+
+void frmMain::SetButtonRoles(QPushButton* defaultButton, QPushButton* cancelButton)
 {
     m_defaultButton = defaultButton;
     m_cancelButton = cancelButton;
@@ -17,14 +23,24 @@ void frmMain::ShowResultPage(QPushButton* defaultButton, QPushButton* cancelButt
     cmdClose->setDefault(defaultButton == cmdClose);
 }
 
+void frmMain::OfferCloseOnly()
+{
+    // The cancel role is left as it was: these pages do not give it to any button.
+    SetButtonRoles(cmdClose, m_cancelButton);
+    cmdOK->setVisible(false);
+    cmdClose->setVisible(true);
+    cmdClose->setText(QStringLiteral("閉じる(&C)"));
+    if (isVisible()) // a hidden window takes no focus
+        cmdClose->setFocus();
+}
+
 void frmMain::ShowUpdatePage(const clsVersion& version)
 {
-    fraPage[0]->setVisible(false);
-    fraPage[1]->setVisible(true);
+    SwitchToResultPage();
     lblMsg2->setText(QStringLiteral("最新バージョン「") + QString::fromStdU16String(version.GetText())
                      + QStringLiteral("」が公開されています。"));
     lblMsg3->setText(QStringLiteral("ダウンロードページを表示しますか？"));
-    ShowResultPage(cmdOK, cmdClose);
+    SetButtonRoles(cmdOK, cmdClose);
     cmdOK->setVisible(true);
     cmdClose->setVisible(true);
     cmdClose->setText(QStringLiteral("今は何もしない(&C)"));
@@ -34,32 +50,19 @@ void frmMain::ShowUpdatePage(const clsVersion& version)
 
 void frmMain::ShowLatestPage()
 {
-    fraPage[0]->setVisible(false);
-    fraPage[1]->setVisible(true);
+    SwitchToResultPage();
     lblMsg2->setText(QStringLiteral("最新バージョンはありません。"));
     lblMsg3->setText(QStringLiteral("現在使っているバージョンが最新です。"));
-    // The cancel role is left as it was: no page ever takes it back once given.
-    ShowResultPage(cmdClose, m_cancelButton);
-    cmdOK->setVisible(false);
-    cmdClose->setVisible(true);
-    cmdClose->setText(QStringLiteral("閉じる(&C)"));
-    if (isVisible())
-        cmdClose->setFocus();
+    OfferCloseOnly();
 }
 
 void frmMain::ShowFailurePage(const QString& message)
 {
-    fraPage[0]->setVisible(false);
-    fraPage[1]->setVisible(true);
+    SwitchToResultPage();
     lblMsg2->setText(QStringLiteral("バージョン情報の取得に失敗しました。"));
     lblMsg3->setText(message);
     lblMsg3->setFont(norvil::ProportionalGothic(12)); // 9 points
-    ShowResultPage(cmdClose, m_cancelButton);
-    cmdOK->setVisible(false);
-    cmdClose->setVisible(true);
-    cmdClose->setText(QStringLiteral("閉じる(&C)"));
-    if (isVisible())
-        cmdClose->setFocus();
+    OfferCloseOnly();
 }
 
 void frmMain::cmdOK_Click()

@@ -53,6 +53,8 @@ private slots:
     void bodyArrivesInPiecesOfAtMost1024();
     void failures_data();
     void failures();
+    void redirects_data();
+    void redirects();
     void timeOutEndsAStalledRequest();
     void cancelStopsWithoutNotification();
     void cancelWithNothingRunning();
@@ -138,6 +140,38 @@ void tst_Inet::failures()
     QVERIFY(!t.inet.ResponseInfo().isEmpty());
     QVERIFY2(t.inet.ResponseInfo().contains(infoPart), qPrintable(t.inet.ResponseInfo()));
     QVERIFY(t.Drain().isEmpty()); // never a half body
+}
+
+void tst_Inet::redirects_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("code");
+
+    auto redirect = [](const QByteArray& status, const QByteArray& to) {
+        return "HTTP/1.1 " + status + "\r\nLocation: " + to + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+    };
+    m_server.Route("/r1", redirect("302 Found", "/r2"));
+    m_server.Route("/r2", redirect("301 Moved Permanently", "/r3"));
+    m_server.Route("/r3", redirect("307 Temporary Redirect", "/target"));
+    m_server.RouteBody("/target", "MyApp=1.0>");
+    m_server.Route("/loop", redirect("302 Found", "/loop"));
+
+    QTest::newRow("chain of three to the file") << QByteArray("/r1") << int(Inet::icResponseCompleted) << 0;
+    QTest::newRow("loop") << QByteArray("/loop") << int(Inet::icError) << int(QNetworkReply::TooManyRedirectsError);
+}
+
+void tst_Inet::redirects()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(int, state);
+    QFETCH(int, code);
+
+    Transfer t;
+    QCOMPARE(int(t.Run(m_server.Url(start))), state);
+    QCOMPARE(t.inet.ResponseCode(), code);
+    if (state == Inet::icResponseCompleted)
+        QCOMPARE(t.Drain().join(), QByteArray("MyApp=1.0>"));
 }
 
 void tst_Inet::timeOutEndsAStalledRequest()
