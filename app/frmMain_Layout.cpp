@@ -94,6 +94,8 @@ void frmMain::CreateControls()
     txtLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtLog->setTabChangesFocus(true);
+    // Screen readers name the log after its header.
+    Label1->setBuddy(txtLog);
 
     // Keyboard focus moves cmdOK, cmdClose, txtLog among those visible.
     setTabOrder(cmdOK, cmdClose);

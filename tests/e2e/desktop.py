@@ -1,0 +1,283 @@
+"""A private X desktop for driving the real norvil binary from outside.
+
+Xvfb with openbox as the window manager, a private D-Bus session with the accessibility bus,
+nginx serving a folder on 127.0.0.1, and xdg-open pointed at a recorder instead of a browser.
+Every process started here is stopped by its PID; every wait has a bound.
+"""
+import json
+import os
+import sys
+import shutil
+import signal
+import socket
+import subprocess
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SYSTEM_PYTHON = "/usr/bin/python3"  # pyatspi only works with Debian's own python
+
+TOOLS = ["Xvfb", "openbox", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "nginx", "xdotool",
+         "xprop", "xwininfo", "xev", "xdg-open", "import"]
+
+
+def missing_tools():
+    missing = [t for t in TOOLS if shutil.which(t) is None and not os.access(t, os.X_OK)]
+    try:
+        subprocess.run([SYSTEM_PYTHON, "-c", "import pyatspi"], check=True, capture_output=True, timeout=30)
+    except (OSError, subprocess.SubprocessError):
+        missing.append("python3-pyatspi")
+    return missing
+
+
+def wait_for(predicate, timeout, interval=0.05):
+    """Polls predicate until it returns something true or timeout seconds pass."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            return value
+        time.sleep(interval)
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def stop(process, timeout=5):
+    """Stops a process started in a session of its own, with everything it started."""
+    if process is None:
+        return
+    for sig in (signal.SIGTERM, signal.SIGKILL):
+        try:
+            os.killpg(process.pid, sig)
+        except (ProcessLookupError, PermissionError):
+            pass
+        try:
+            process.wait(timeout)
+            return
+        except subprocess.TimeoutExpired:
+            continue
+
+
+class Desktop:
+    def __init__(self, width=1280, height=1024):
+        self.width, self.height = width, height
+        self.dir = tempfile.mkdtemp(prefix="norvil-e2e-")
+        os.chmod(self.dir, 0o755)
+        self.processes = []
+        self.dbus_pid = None
+        self.env = {}
+
+    # ----- start and stop -------------------------------------------------------------------
+    def start(self):
+        xvfb = self._spawn(["Xvfb", "-displayfd", "1", "-screen", "0", f"{self.width}x{self.height}x24",
+                            "-dpi", "96", "-nolisten", "tcp"], stdout=subprocess.PIPE)
+        display = xvfb.stdout.readline().decode().strip()
+        if not display:
+            raise RuntimeError("Xvfb did not start")
+        empty = os.path.join(self.dir, "empty")
+        runtime = os.path.join(self.dir, "runtime")
+        os.makedirs(empty)
+        os.makedirs(runtime, mode=0o700)
+        self.recorder_log = os.path.join(self.dir, "browser.log")
+        recorder = os.path.join(self.dir, "browser")
+        with open(recorder, "w") as f:
+            f.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.recorder_log}"\n')
+        os.chmod(recorder, 0o755)
+
+        self.env = {
+            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": self.dir,
+            "LANG": "C.UTF-8",
+            "DISPLAY": ":" + display,
+            "XDG_RUNTIME_DIR": runtime,
+        }
+        # The program under test: no desktop environment and no desktop files, so xdg-open
+        # falls back to $BROWSER, our recorder.
+        self.app_env = dict(self.env, XDG_DATA_DIRS=empty, XDG_DATA_HOME=empty, XDG_CONFIG_HOME=empty,
+                            XDG_CONFIG_DIRS=empty, BROWSER=recorder, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                            no_proxy="127.0.0.1,localhost")
+        for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
+            if name in os.environ:
+                self.app_env[name] = os.environ[name]
+
+        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+                             env=self.env, capture_output=True, text=True, timeout=30, check=True).stdout.split()
+        self.env["DBUS_SESSION_BUS_ADDRESS"], self.dbus_pid = out[0], int(out[1])
+        self.app_env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
+        # Qt does not start the accessibility bus itself: it must be announced before the program starts.
+        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        openbox_log = os.path.join(self.dir, "openbox.log")
+        with open(openbox_log, "w") as log:
+            self._spawn(["openbox", "--sm-disable"], stderr=log)
+        if not wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.xprop_root("_NET_SUPPORTING_WM_CHECK"), 20):
+            with open(openbox_log) as log:
+                raise RuntimeError("openbox did not start: " + log.read())
+        return self
+
+    def stop(self):
+        for process in reversed(self.processes):
+            stop(process)
+        if self.dbus_pid:
+            try:
+                os.kill(self.dbus_pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def _spawn(self, argv, **kwargs):
+        kwargs.setdefault("stdout", subprocess.DEVNULL)
+        kwargs.setdefault("stderr", subprocess.DEVNULL)
+        process = subprocess.Popen(argv, env=self.env or None, start_new_session=True, **kwargs)
+        self.processes.append(process)
+        return process
+
+    # ----- X facts --------------------------------------------------------------------------
+    def run(self, argv, timeout=20):
+        return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=timeout)
+
+    def xprop_root(self, *props):
+        return self.run(["xprop", "-root", *props]).stdout
+
+    def xprop(self, window, *props):
+        return self.run(["xprop", "-id", str(window), *props]).stdout
+
+    def visible_windows(self, pid):
+        out = self.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)]).stdout.split()
+        return [int(w) for w in out]
+
+    def wait_window(self, pid, timeout=20):
+        windows = wait_for(lambda: self.visible_windows(pid), timeout)
+        return windows[-1] if windows else None
+
+    def geometry(self, window):
+        """Client area as (x, y, width, height) in root coordinates."""
+        info = {}
+        for line in self.run(["xwininfo", "-id", str(window)]).stdout.splitlines():
+            key, _, value = line.strip().partition(":")
+            info[key] = value.strip()
+        return (int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"]),
+                int(info["Width"]), int(info["Height"]))
+
+    def frame_extents(self, window):
+        out = self.xprop(window, "_NET_FRAME_EXTENTS")
+        if "=" not in out:
+            return (0, 0, 0, 0)
+        return tuple(int(v) for v in out.split("=")[1].split(","))
+
+    def key(self, window, *keys):
+        self.run(["xdotool", "windowactivate", "--sync", str(window)])
+        self.run(["xdotool", "windowfocus", "--sync", str(window)])
+        # Real key strokes (XTEST) to the focused window. With --window xdotool would send
+        # synthetic events, and a release it misses leaves the key down, auto-repeating.
+        self.run(["xdotool", "key", "--clearmodifiers", *keys])
+
+    def screenshot(self, path, window=None):
+        target = ["-window", "root"] if window is None else ["-frame", "-window", str(window)]
+        self.run(["import", *target, path], timeout=60)
+
+    # ----- accessibility --------------------------------------------------------------------
+    def accessibility_tree(self, pid):
+        result = subprocess.run([SYSTEM_PYTHON, os.path.join(HERE, "atspi_dump.py"), str(pid)],
+                                env=self.env, capture_output=True, text=True, timeout=30)
+        if result.returncode != 0:
+            if os.environ.get("NORVIL_E2E_DEBUG"):
+                print("atspi_dump:", result.returncode, result.stderr[-2000:], file=sys.stderr)
+            return []
+        return [json.loads(line) for line in result.stdout.splitlines()]
+
+    # ----- watching the root window for mapped windows ---------------------------------------
+    def watch_maps(self):
+        path = os.path.join(self.dir, f"maps-{time.monotonic_ns()}.log")
+        log = open(path, "w")
+        process = self._spawn(["xev", "-root", "-event", "substructure", "-event", "property"], stdout=log)
+        log.close()
+        # Touch a root property until xev reports it: from then on it sees every map.
+        def listening():
+            self.run(["xprop", "-root", "-f", "_NORVIL_PROBE", "8s", "-set", "_NORVIL_PROBE", "x"])
+            with open(path) as f:
+                return "_NORVIL_PROBE" in f.read()
+        if not wait_for(listening, 10, 0.1):
+            raise RuntimeError("xev did not start listening")
+        return MapWatch(process, path)
+
+    def browser_urls(self):
+        try:
+            with open(self.recorder_log) as f:
+                return f.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def clear_browser_urls(self):
+        if os.path.exists(self.recorder_log):
+            os.remove(self.recorder_log)
+
+
+class MapWatch:
+    def __init__(self, process, path):
+        self.process, self.path = process, path
+
+    def maps(self):
+        stop(self.process)
+        with open(self.path) as f:
+            return [line for line in f.read().splitlines() if line.startswith("MapNotify")]
+
+
+class Nginx:
+    """nginx on 127.0.0.1 with a configuration of our own, serving one folder."""
+
+    def __init__(self, root_dir):
+        self.prefix = tempfile.mkdtemp(prefix="norvil-nginx-")
+        os.chmod(self.prefix, 0o755)
+        self.root = root_dir
+        self.port = free_port()
+        self.pid_file = os.path.join(self.prefix, "nginx.pid")
+        with open(os.path.join(self.prefix, "nginx.conf"), "w") as f:
+            f.write(f"""
+daemon off;
+worker_processes 1;
+pid {self.pid_file};
+error_log {self.prefix}/error.log;
+events {{ worker_connections 64; }}
+http {{
+    access_log {self.prefix}/access.log;
+    client_body_temp_path {self.prefix}/body;
+    proxy_temp_path {self.prefix}/proxy;
+    fastcgi_temp_path {self.prefix}/fastcgi;
+    uwsgi_temp_path {self.prefix}/uwsgi;
+    scgi_temp_path {self.prefix}/scgi;
+    default_type text/plain;
+    server {{
+        listen 127.0.0.1:{self.port};
+        root {self.root};
+    }}
+}}
+""")
+        self.process = None
+
+    def start(self):
+        self.process = subprocess.Popen(["nginx", "-p", self.prefix, "-c", "nginx.conf"], start_new_session=True,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if not wait_for(lambda: self._answers(), 20):
+            raise RuntimeError("nginx did not start")
+        return self
+
+    def _answers(self):
+        try:
+            with socket.create_connection(("127.0.0.1", self.port), timeout=1):
+                return True
+        except OSError:
+            return False
+
+    def url(self, path):
+        return f"http://127.0.0.1:{self.port}/{path}"
+
+    def stop(self):
+        if self.process:
+            stop(self.process)
+        shutil.rmtree(self.prefix, ignore_errors=True)

@@ -1,0 +1,309 @@
+#!/usr/bin/python3
+"""End-to-end tests: the built norvil binary on a real X display with a window manager, seen
+only from outside (X properties, the accessibility tree, real key presses, the URL handed to the
+browser, the process's own end).
+
+Usage: e2e_test.py PATH_TO_NORVIL [unittest arguments]
+Without the needed tools the suite is skipped, except under CI (CI=true), where it fails.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+import uuid
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import desktop  # noqa: E402
+
+NORVIL = None
+DESKTOP = None
+WEB = None
+WWW = None
+
+UPDATE_HEADLINE = "最新バージョン「Ver 2.0.0」が公開されています。"
+LATEST_HEADLINE = "最新バージョンはありません。"
+FAILURE_HEADLINE = "バージョン情報の取得に失敗しました。"
+
+
+def setUpModule():
+    global DESKTOP, WEB, WWW
+    missing = desktop.missing_tools()
+    if missing:
+        message = "end-to-end tools missing: " + ", ".join(missing) + " (scripts/setup installs them)"
+        if os.environ.get("CI") == "true":
+            raise RuntimeError(message)
+        raise unittest.SkipTest(message)
+    WWW = tempfile.mkdtemp(prefix="norvil-www-")
+    os.chmod(WWW, 0o755)
+    files = {
+        "newer.txt": "<E2EApp:2.0.0>\n",
+        "latest.txt": "<E2EApp:1.0.0>\n",
+        "nameless.txt": "<SomeoneElse:9.9>\n",
+        "badnumber.txt": "<E2EApp:1.99999999999>\n",
+        "download.html": "<html><body>download</body></html>\n",
+    }
+    for name, text in files.items():
+        path = os.path.join(WWW, name)
+        with open(path, "w") as f:
+            f.write(text)
+        os.chmod(path, 0o644)
+    try:
+        DESKTOP = desktop.Desktop()
+        DESKTOP.start()
+        WEB = desktop.Nginx(WWW)
+        WEB.start()
+    except Exception:
+        tearDownModule()
+        raise
+
+
+def tearDownModule():
+    if WEB:
+        WEB.stop()
+    if DESKTOP:
+        DESKTOP.stop()
+    if WWW:
+        shutil.rmtree(WWW, ignore_errors=True)
+
+
+class Run:
+    """One norvil process. Its words carry a marker, so that any process it leaves can be found."""
+
+    def __init__(self, file, switches=(), version="1.0.0", url1=None):
+        self.marker = "m" + uuid.uuid4().hex[:12]
+        self.url2 = WEB.url("download.html") + f"?from={self.marker}&lang=ja#top"
+        url1 = url1 or WEB.url(file)
+        self.args = ["E2EApp", version, url1 + ("&" if "?" in url1 else "?") + self.marker, self.url2, *switches]
+        self.stderr_path = os.path.join(DESKTOP.dir, self.marker + ".stderr")
+        with open(self.stderr_path, "w") as stderr:
+            self.process = subprocess.Popen([NORVIL, *self.args], env=DESKTOP.app_env, start_new_session=True,
+                                            stdout=subprocess.DEVNULL, stderr=stderr)
+        self.window = None
+
+    def wait_window(self):
+        self.window = DESKTOP.wait_window(self.process.pid)
+        return self.window
+
+    def tree(self):
+        return DESKTOP.accessibility_tree(self.process.pid)
+
+    def wait_tree(self, predicate, timeout=20):
+        def check():
+            tree = self.tree()
+            if os.environ.get("NORVIL_E2E_DEBUG"):
+                print(time.monotonic(), self.process.poll(), labels(tree)[:1], buttons(tree), file=sys.stderr)
+            return tree if tree and predicate(tree) else None
+        return desktop.wait_for(check, timeout, 0.2)
+
+    def ended(self, timeout=20):
+        try:
+            self.process.wait(timeout)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+    def leftovers(self):
+        out = subprocess.run(["pgrep", "-f", self.marker], capture_output=True, text=True).stdout.split()
+        return [pid for pid in out if int(pid) != os.getpid()]
+
+    def stop(self):
+        desktop.stop(self.process)
+
+    def diagnostics(self):
+        with open(self.stderr_path, errors="replace") as f:
+            return f"exit code {self.process.poll()}, stderr: {f.read()[-1500:]}"
+
+
+def labels(tree):
+    return [n["name"] for n in tree if n["role"] == "label" and n["showing"]]
+
+
+def buttons(tree):
+    return [n["name"] for n in tree if n["role"] == "push button" and n["showing"]]
+
+
+def focused(tree):
+    return [n for n in tree if n["focused"] and n["focusable"]]
+
+
+def has_label(text):
+    return lambda tree: text in labels(tree)
+
+
+class WindowFacts(unittest.TestCase):
+    def check_window(self, switches, height):
+        run = Run("newer.txt", switches)
+        try:
+            window = run.wait_window()
+            self.assertIsNotNone(window, "no window was mapped")
+            self.assertIn('"E2EApp 最新バージョンの確認"', DESKTOP.xprop(window, "_NET_WM_NAME"))
+            x, y, w, h = DESKTOP.geometry(window)
+            self.assertEqual((w, h), (460, height))
+
+            hints = DESKTOP.xprop(window, "WM_NORMAL_HINTS")
+            self.assertIn(f"program specified minimum size: 460 by {height}", hints)
+            self.assertIn(f"program specified maximum size: 460 by {height}", hints)
+
+            # Fixed size: the window manager offers neither resizing nor maximizing.
+            actions = DESKTOP.xprop(window, "_NET_WM_ALLOWED_ACTIONS")
+            for action in ("_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"):
+                self.assertNotIn(action, actions)
+            self.assertIn("_NET_WM_ACTION_CLOSE", actions)
+            # No minimize or maximize button is asked for (Motif functions and decorations).
+            motif = DESKTOP.xprop(window, "_MOTIF_WM_HINTS").split("=")[1].split(",")
+            functions, decorations = int(motif[1], 16), int(motif[2], 16)
+            self.assertEqual(functions & (0x08 | 0x10), 0)
+            self.assertEqual(decorations & (0x20 | 0x40), 0)
+
+            # Centred: the frame's middle on the screen's middle, within the frame's own size.
+            left, right, top, bottom = DESKTOP.frame_extents(window)
+            centre_x = x - left + (left + w + right) / 2
+            centre_y = y - top + (top + h + bottom) / 2
+            self.assertLessEqual(abs(centre_x - DESKTOP.width / 2), 2)
+            self.assertLessEqual(abs(centre_y - DESKTOP.height / 2), max(top, bottom) / 2 + 2)
+        finally:
+            run.stop()
+
+    def test_normal_window(self):
+        self.check_window((), 128)
+
+    def test_debug_window(self):
+        self.check_window(("/d",), 384)
+
+
+class Accessibility(unittest.TestCase):
+    def test_update_page_and_log_are_exposed(self):
+        run = Run("newer.txt", ("/d",))
+        try:
+            self.assertIsNotNone(run.wait_window())
+            tree = run.wait_tree(has_label(UPDATE_HEADLINE))
+            self.assertTrue(tree, "the update page never reached the accessibility tree")
+            self.assertIn("ダウンロードページを表示しますか？", labels(tree))
+            self.assertEqual(buttons(tree), ["ダウンロードページを表示(O)", "今は何もしない(C)"])
+            self.assertEqual([n["name"] for n in focused(tree)], ["ダウンロードページを表示(O)"])
+            log = [n for n in tree if n["role"] == "text"]
+            self.assertEqual(len(log), 1)
+            self.assertEqual(log[0]["name"], "－－－－－デバッグ情報－－－－－")
+            lines = log[0]["text"].splitlines()
+            self.assertEqual(lines[:2], ["Norvil Ver1.0", "Name:\tE2EApp"])
+            self.assertIn("NEW:2.0.0", lines)
+            # Every control a user can reach has a name.
+            for node in tree:
+                if node["focusable"] and node["showing"]:
+                    self.assertTrue(node["name"], f"unnamed {node['role']}")
+        finally:
+            run.stop()
+
+    def test_focus_follows_the_tab_order(self):
+        run = Run("newer.txt", ("/d",))
+        try:
+            window = run.wait_window()
+            self.assertTrue(run.wait_tree(has_label(UPDATE_HEADLINE)))
+            expected = ["今は何もしない(C)", "－－－－－デバッグ情報－－－－－", "ダウンロードページを表示(O)"]
+            for name in expected:
+                DESKTOP.key(window, "Tab")
+                tree = run.wait_tree(lambda t, n=name: [f["name"] for f in focused(t)] == [n], 10)
+                self.assertTrue(tree, f"focus did not move to {name}: {focused(run.tree())}")
+        finally:
+            run.stop()
+
+    def test_latest_and_failure_pages(self):
+        for file, headline, detail in (
+            ("latest.txt", LATEST_HEADLINE, "現在使っているバージョンが最新です。"),
+            ("nameless.txt", FAILURE_HEADLINE, "バージョン情報が見つかりませんでした。"),
+        ):
+            with self.subTest(file=file):
+                run = Run(file)
+                try:
+                    self.assertIsNotNone(run.wait_window())
+                    tree = run.wait_tree(has_label(headline))
+                    self.assertTrue(tree)
+                    self.assertIn(detail, labels(tree))
+                    self.assertEqual(buttons(tree), ["閉じる(C)"])
+                    self.assertEqual([n["name"] for n in focused(tree)], ["閉じる(C)"])
+                finally:
+                    run.stop()
+
+
+class Keys(unittest.TestCase):
+    # file, keys, the program ends, the download page is opened
+    CASES = [
+        ("newer.txt", "Return", True, True),
+        ("newer.txt", "Escape", True, False),
+        ("newer.txt", "alt+o", True, True),
+        ("newer.txt", "alt+c", True, False),
+        ("latest.txt", "Return", True, False),
+        ("latest.txt", "Escape", False, False),
+        ("latest.txt", "alt+c", True, False),
+        ("nameless.txt", "Return", True, False),
+        ("nameless.txt", "Escape", False, False),
+    ]
+
+    def test_keys(self):
+        for file, key, ends, opens in self.CASES:
+            with self.subTest(file=file, key=key):
+                DESKTOP.clear_browser_urls()
+                run = Run(file)
+                try:
+                    window = run.wait_window()
+                    self.assertIsNotNone(window)
+                    self.assertTrue(run.wait_tree(lambda t: len(buttons(t)) > 0),
+                                    "no result page: " + run.diagnostics())
+                    DESKTOP.key(window, key)
+                    if ends:
+                        self.assertTrue(run.ended(), "the program did not end")
+                        self.assertEqual(run.process.returncode, 0)
+                    else:
+                        # Nothing is to happen: the window is still there a second later.
+                        self.assertFalse(run.ended(1.0))
+                        self.assertTrue(DESKTOP.visible_windows(run.process.pid))
+                    urls = desktop.wait_for(DESKTOP.browser_urls, 10) if opens else DESKTOP.browser_urls()
+                    self.assertEqual(urls, [run.url2] if opens else [])
+                    if ends:
+                        self.assertTrue(desktop.wait_for(lambda: not run.leftovers(), 10), "processes left behind")
+                finally:
+                    run.stop()
+
+
+class HiddenMode(unittest.TestCase):
+    def test_nothing_shown_and_the_program_ends(self):
+        refused = f"http://127.0.0.1:{desktop.free_port()}/none.txt"
+        cases = [
+            ("latest", "latest.txt", "1.0.0", None),
+            ("name missing", "nameless.txt", "1.0.0", None),
+            ("published number too big", "badnumber.txt", "1.0.0", None),
+            ("installed number too big", "latest.txt", "99999999999", None),
+            ("404 without the name", "no-such-file.txt", "1.0.0", None),
+            ("connection refused", None, "1.0.0", refused),
+        ]
+        for name, file, version, url1 in cases:
+            with self.subTest(case=name):
+                watch = DESKTOP.watch_maps()
+                run = Run(file, ("/h",), version, url1)
+                try:
+                    self.assertTrue(run.ended(30), "the hidden program did not end by itself")
+                    self.assertEqual(run.process.returncode, 0)
+                    self.assertEqual(watch.maps(), [], "a window was mapped")
+                    self.assertEqual(run.leftovers(), [])
+                finally:
+                    run.stop()
+
+    def test_newer_version_shows_the_update_page(self):
+        watch = DESKTOP.watch_maps()
+        run = Run("newer.txt", ("/h",))
+        try:
+            self.assertIsNotNone(run.wait_window())
+            self.assertTrue(run.wait_tree(has_label(UPDATE_HEADLINE)))
+            self.assertTrue(watch.maps())
+            x, y, w, h = DESKTOP.geometry(run.window)
+            self.assertEqual((w, h), (460, 128))
+        finally:
+            run.stop()
+
+
+if __name__ == "__main__":
+    NORVIL = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)
