@@ -23,7 +23,8 @@ class QTimer;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMain(const norvil::Platform& platform, QWidget* parent = nullptr);
+    // requestTimeoutSeconds: the transfer's time-out; only tests shorten it.
+    explicit frmMain(const norvil::Platform& platform, QWidget* parent = nullptr, int requestTimeoutSeconds = 60);
     ~frmMain() override;
 
     // Runs Form_Load, then shows the window unless it was hidden or unloaded while loading.
@@ -94,7 +95,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateControls();
+    void CreateControls(int requestTimeoutSeconds);
     void SetClientHeight(int height);
     void ShowWindow();
     void SwitchToResultPage();

@@ -2,6 +2,7 @@
 
 #include "frmMain.h"
 
+#include "ByteOrderMark.h"
 #include "Inet.h"
 
 #include <QTimer>
@@ -33,17 +34,10 @@ QString frmMain::ReadResponseText()
         buffer.append(piece); // grows geometrically: linear in the body's size
     }
 
-    const bool hasByteOrderMark = buffer.size() >= 3 && static_cast<unsigned char>(buffer[0]) == 0xEF
-        && static_cast<unsigned char>(buffer[1]) == 0xBB && static_cast<unsigned char>(buffer[2]) == 0xBF;
-    if (hasByteOrderMark) {
-        if (buffer.size() == 3)
-            return QString();
-        buffer.remove(0, 3);
-    }
-
-    const std::u16string text = m_platform.AnsiCodePage->ToText(
+    // A byte-order mark is dropped; the rest is read in the ANSI code page, UTF-8 or not.
+    const std::string_view body = norvil::SkipUtf8ByteOrderMark(
         std::string_view(buffer.constData(), static_cast<std::size_t>(buffer.size())));
-    return QString::fromStdU16String(text);
+    return QString::fromStdU16String(m_platform.AnsiCodePage->ToText(body));
 }
 
 bool frmMain::IsArrayEmpty(const QByteArray& bytes)

@@ -47,7 +47,7 @@ constexpr int kTrackCells = 18;
 
 } // namespace
 
-frmMain::frmMain(const norvil::Platform& platform, QWidget* parent)
+frmMain::frmMain(const norvil::Platform& platform, QWidget* parent, int requestTimeoutSeconds)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_platform(platform)
@@ -55,12 +55,12 @@ frmMain::frmMain(const norvil::Platform& platform, QWidget* parent)
     setWindowTitle(QStringLiteral("最新バージョンの確認"));
     setWindowIcon(norvil::RingIcon());
     setFixedSize(kClientWidth, Twips(5760));
-    CreateControls();
+    CreateControls(requestTimeoutSeconds);
 }
 
 frmMain::~frmMain() = default;
 
-void frmMain::CreateControls()
+void frmMain::CreateControls(int requestTimeoutSeconds)
 {
     const QFont f1 = norvil::ProportionalGothic();
     const QFont f2 = norvil::FixedGothic();
@@ -113,7 +113,7 @@ void frmMain::CreateControls()
     connect(cTimer2, &QTimer::timeout, this, &frmMain::cTimer2_Timer);
     cTimer2->start();
 
-    cInet = new Inet(this);
+    cInet = new Inet(this, requestTimeoutSeconds);
     connect(cInet, &Inet::StateChanged, this, &frmMain::cInet_StateChanged);
     connect(cmdOK, &QPushButton::clicked, this, &frmMain::cmdOK_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmMain::cmdClose_Click);

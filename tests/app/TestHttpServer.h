@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QList>
 #include <QPointer>
+#include <QSslConfiguration>
 #include <QTcpServer>
 #include <QUrl>
 
@@ -17,11 +18,13 @@ class TestHttpServer : public QObject {
 public:
     enum class After {
         Close,      // close the connection once everything is sent
+        KeepAlive,  // send it and wait for the next request on the same connection
         Stall,      // send it, then keep the connection open and say nothing more
         Reset,      // send it, then drop the connection at once
     };
 
-    TestHttpServer();
+    // tlsName: serve HTTPS with tls/<tlsName>.pem and .key; empty for plain HTTP.
+    explicit TestHttpServer(const QString& tlsName = {});
     ~TestHttpServer() override;
 
     // raw: the whole response, status line and headers included.
@@ -30,6 +33,8 @@ public:
     void RouteBody(const QByteArray& path, const QByteArray& body, const QByteArray& status = "200 OK");
 
     QUrl Url(const QByteArray& path) const;
+    // The test CA that signed tls/server.pem, for a client that is to trust it.
+    static QSslCertificate TestCa();
     // A URL on a port where nothing listens.
     static QUrl RefusedUrl();
 
@@ -44,7 +49,9 @@ private:
     void OnConnection();
     void OnReadable(QTcpSocket* socket);
 
-    QTcpServer m_server;
+    class Listener;
+    Listener* m_server;
+    bool m_tls = false;
     QHash<QByteArray, Answer> m_routes;
     QList<QByteArray> m_requests;
     QList<QPointer<QTcpSocket>> m_stalled;

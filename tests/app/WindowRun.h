@@ -5,16 +5,29 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QLabel>
+#include <QPushButton>
 #include <QObject>
 #include <QTest>
 
 #include <memory>
 
+// Which page the window shows: "none" (still the progress page), "update", "latest" or "failure".
+inline QString PageOf(const frmMain& form)
+{
+    if (!form.fraPage[1]->isVisibleTo(&form))
+        return QStringLiteral("none");
+    if (form.cmdOK->isVisibleTo(&form))
+        return QStringLiteral("update");
+    return form.lblMsg2->text() == QStringLiteral("最新バージョンはありません。") ? QStringLiteral("latest")
+                                                                                  : QStringLiteral("failure");
+}
+
 // One run of the real window with stand-in platform services.
 class WindowRun : public QObject {
 public:
-    explicit WindowRun(const QString& argumentText)
-        : form(std::make_unique<frmMain>(platform.Services(argumentText)))
+    explicit WindowRun(const QString& argumentText, int requestTimeoutSeconds = 60)
+        : form(std::make_unique<frmMain>(platform.Services(argumentText), nullptr, requestTimeoutSeconds))
     {
         form->installEventFilter(this);
         connect(form.get(), &frmMain::Unloaded, this, [this] { ++unloadedCount; });

@@ -23,15 +23,6 @@ QString Args(const QString& name, const QString& ver, const QUrl& url1, const QS
     return switches.isEmpty() ? text : text + ' ' + switches;
 }
 
-QString PageOf(const frmMain& form)
-{
-    if (!form.fraPage[1]->isVisibleTo(&form))
-        return QStringLiteral("none");
-    if (form.cmdOK->isVisibleTo(&form))
-        return kUpdate;
-    return form.lblMsg2->text() == QStringLiteral("最新バージョンはありません。") ? kLatest : kFailure;
-}
-
 } // namespace
 
 class tst_frmMain : public QObject {

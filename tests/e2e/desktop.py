@@ -112,10 +112,16 @@ class Desktop:
         self.app_env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
         # Qt does not start the accessibility bus itself: it must be announced before the program starts.
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        # openbox now and then exits at once, silently, on a display that has just come up: try again.
         openbox_log = os.path.join(self.dir, "openbox.log")
-        with open(openbox_log, "w") as log:
-            self._spawn(["openbox", "--sm-disable"], stderr=log)
-        if not wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.xprop_root("_NET_SUPPORTING_WM_CHECK"), 20):
+        for _ in range(3):
+            with open(openbox_log, "w") as log:
+                openbox = self._spawn(["openbox", "--sm-disable"], stderr=log)
+            managed = wait_for(lambda: openbox.poll() is not None
+                               or "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.xprop_root("_NET_SUPPORTING_WM_CHECK"), 20)
+            if managed and openbox.poll() is None:
+                break
+        else:
             with open(openbox_log) as log:
                 raise RuntimeError("openbox did not start: " + log.read())
         return self
