@@ -13,7 +13,7 @@
 class Inet;
 class QFrame;
 class QLabel;
-class QPlainTextEdit;
+class LogTextBox;
 class QPushButton;
 class QTimer;
 
@@ -48,7 +48,7 @@ public:
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdClose = nullptr;
     QLabel* Label1 = nullptr;
-    QPlainTextEdit* txtLog = nullptr;
+    LogTextBox* txtLog = nullptr;
     QTimer* cTimer1 = nullptr;
     QTimer* cTimer2 = nullptr;
     Inet* cInet = nullptr;

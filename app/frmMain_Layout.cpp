@@ -4,6 +4,7 @@
 
 #include "Appearance.h"
 #include "Inet.h"
+#include "LogTextBox.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -11,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextCursor>
 #include <QTimer>
 
 namespace {
@@ -87,7 +87,7 @@ void frmMain::CreateControls(int requestTimeoutSeconds)
     cmdClose = MakeButton(fraPage[1], QStringLiteral("今は何もしない(&C)"), {4440, 1260, 2055, 375});
 
     Label1 = MakeLabel(this, QStringLiteral("－－－－－デバッグ情報－－－－－"), {180, 2040, 2820, 180}, font());
-    txtLog = new QPlainTextEdit(this);
+    txtLog = new LogTextBox(this);
     txtLog->setGeometry(Twips(60), Twips(2400), Twips(6735), Twips(3315));
     txtLog->setFont(f2);
     txtLog->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -126,20 +126,12 @@ void frmMain::SetClientHeight(int height)
 
 void frmMain::AddLog(const QString& line)
 {
-    // The line always lands at the end, whatever the user has selected; the caret follows it.
-    QTextCursor end(txtLog->document());
-    end.movePosition(QTextCursor::End);
-    QString text = line;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    end.insertText(text + QLatin1Char('\n'));
-    txtLog->setTextCursor(end);
+    txtLog->AppendLine(line);
 }
 
 QString frmMain::LogText() const
 {
-    QString text = txtLog->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    return text;
+    return txtLog->Text();
 }
 
 void frmMain::cTimer2_Timer()

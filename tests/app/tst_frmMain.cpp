@@ -5,7 +5,7 @@
 #include "WindowRun.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
+#include "LogTextBox.h"
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTimer>
@@ -438,7 +438,9 @@ void tst_frmMain::addLogAppendsWhateverTheSelection()
     frmMain& form = *run.form;
     const QString before = form.LogText();
 
-    // The user selects "Name" in the second line.
+    // The user sees the log and selects "Name" in its second line.
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY_WITH_TIMEOUT(!form.txtLog->document()->isEmpty(), 5000);
     const QTextCursor selection = form.txtLog->document()->find(QStringLiteral("Name"));
     QVERIFY(selection.hasSelection());
     form.txtLog->setTextCursor(selection);
@@ -447,6 +449,7 @@ void tst_frmMain::addLogAppendsWhateverTheSelection()
     form.AddLog(QString());
     form.AddLog(QStringLiteral("B"));
     QCOMPARE(form.LogText(), before + QStringLiteral("A\r\n\r\nB\r\n"));
+    QCOMPARE(form.txtLog->document()->toPlainText(), QString(before + QStringLiteral("A\r\n\r\nB\r\n")).replace("\r\n", "\n"));
     QVERIFY(!form.txtLog->textCursor().hasSelection());
     QVERIFY(form.txtLog->textCursor().atEnd());
 }

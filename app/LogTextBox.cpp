@@ -1,0 +1,85 @@
+#include "LogTextBox.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace {
+
+// Appends the line with every CR LF, lone CR and lone LF as one '\n', then a '\n'.
+void AppendWithLineFeeds(QString& out, const QString& line)
+{
+    out.reserve(out.size() + line.size() + 1);
+    const QChar* c = line.constData();
+    const QChar* end = c + line.size();
+    while (c < end) {
+        const QChar* run = c;
+        while (c < end && *c != QLatin1Char('\r'))
+            ++c;
+        out.append(run, c - run);
+        if (c < end) { // a CR, alone or before its LF
+            out.append(QLatin1Char('\n'));
+            ++c;
+            if (c < end && *c == QLatin1Char('\n'))
+                ++c;
+        }
+    }
+    out.append(QLatin1Char('\n'));
+}
+
+} // namespace
+
+LogTextBox::LogTextBox(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+}
+
+void LogTextBox::AppendLine(const QString& line)
+{
+    if (!m_materialized) {
+        AppendWithLineFeeds(m_pending, line);
+        return;
+    }
+    QString text;
+    AppendWithLineFeeds(text, line);
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    setTextCursor(end);
+}
+
+QString LogTextBox::Text() const
+{
+    QString text = m_materialized ? document()->toRawText() : m_pending;
+    text.replace(m_materialized ? QChar(QChar::ParagraphSeparator) : QChar(QLatin1Char('\n')), QLatin1String("\r\n"));
+    return text;
+}
+
+void LogTextBox::Materialize()
+{
+    if (m_materialized)
+        return;
+    m_materialized = true;
+    const QString pending = std::exchange(m_pending, QString());
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(pending);
+    setTextCursor(end);
+}
+
+void LogTextBox::paintEvent(QPaintEvent* event)
+{
+    Materialize();
+    QPlainTextEdit::paintEvent(event);
+}
+
+void LogTextBox::keyPressEvent(QKeyEvent* event)
+{
+    Materialize(); // typed into while out of sight, below a short window
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void LogTextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    Materialize();
+    QPlainTextEdit::inputMethodEvent(event);
+}
