@@ -1,11 +1,14 @@
 #include "Inet.h"
 
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QNetworkRequest>
 #include <QUrl>
 
 namespace {
+
+constexpr int kProxyWarmUpDelayMs = 200;
 
 // Errors that Qt raises for an HTTP status: the response itself arrived in full, so it counts
 // as completed and its body is read like any other.
@@ -38,6 +41,12 @@ Inet::Inet(QObject* parent, int requestTimeoutSeconds)
     , m_requestTimeoutSeconds(requestTimeoutSeconds)
 {
     QNetworkProxyFactory::setUseSystemConfiguration(true);
+    // The first look at the system's proxy settings loads the desktop's proxy library (tens of
+    // milliseconds). Do it while the program waits for its start timer, after the window has
+    // been painted, rather than when the request is due.
+    QTimer::singleShot(kProxyWarmUpDelayMs, this, [] {
+        QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(QUrl(QStringLiteral("http://127.0.0.1/"))));
+    });
     // A stalled server must not keep the program alive: the whole request, body included, has
     // to finish within the time-out.
     m_deadline.setSingleShot(true);

@@ -1,0 +1,32 @@
+// The program exactly as main.cpp starts it, with stopwatches on the two pages:
+//   bench_norvil progress|result Name Ver Url1 Url2 [switches]
+// prints when the progress page and the result page are first painted and quits after the one named.
+
+#include "PaintStopwatch.h"
+#include "UnixPlatform.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QFrame>
+
+#include <cstring>
+
+int main(int argc, char* argv[])
+{
+    const bool untilResult = argc > 1 && std::strcmp(argv[1], "result") == 0;
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeAt(1); // the mode word is not one of the program's
+    norvil::UnixPlatform platform;
+    frmMain form(platform.Services(arguments));
+    QObject::connect(&form, &frmMain::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    PaintStopwatch progress(form.fraPage[0], "progress", !untilResult);
+    PaintStopwatch result(form.fraPage[1], "result", untilResult);
+
+    form.Load();
+    if (form.IsUnloaded())
+        return 0;
+    return app.exec();
+}

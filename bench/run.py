@@ -1,0 +1,88 @@
+#!/usr/bin/python3
+"""Start-up, result and memory benchmarks of the real program against a bare Qt window.
+
+Both run side by side in one session, alternating, under one Xvfb display; an HTTP server on
+127.0.0.1 serves the update file. Usage: run.py BUILD_DIR [runs]
+"""
+import http.server
+import os
+import statistics
+import subprocess
+import sys
+import threading
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "e2e"))
+import desktop  # noqa: E402
+
+
+class UpdateFile(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        body = b"<MyApp:1.0>\n"
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def log_message(self, *args):
+        pass
+
+
+def measure(argv, env, labels):
+    """Runs one process; returns {label: seconds from start} and its peak RSS in KiB."""
+    start = time.monotonic_ns()
+    process = subprocess.Popen(argv, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    times = {}
+    for line in process.stdout:
+        label, _, ns = line.strip().partition(" ")
+        if label in labels:
+            times[label] = (int(ns) - start) / 1e9
+    _, status, usage = os.wait4(process.pid, 0)
+    process.returncode = status
+    return times, usage.ru_maxrss
+
+
+def main():
+    build = sys.argv[1]
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), UpdateFile)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/update.txt"
+
+    screen = desktop.Desktop(1280, 1024)
+    screen.start()
+    env = dict(screen.env, no_proxy="127.0.0.1")
+    bare = [os.path.join(build, "bench", "bare_window")]
+    norvil = [os.path.join(build, "bench", "bench_norvil")]
+    words = ["MyApp", "1.0", url, "http://127.0.0.1/download"]
+    results = {"bare painted": [], "norvil painted": [], "norvil result": [], "bare rss": [], "norvil rss": []}
+    try:
+        for _ in range(2):  # warm the caches
+            measure(bare, env, {"progress"})
+            measure(norvil + ["progress"] + words, env, {"progress"})
+        for _ in range(runs):
+            times, rss = measure(bare, env, {"progress"})
+            results["bare painted"].append(times["progress"])
+            results["bare rss"].append(rss)
+            times, _ = measure(norvil + ["progress"] + words, env, {"progress"})
+            results["norvil painted"].append(times["progress"])
+            times, rss = measure(norvil + ["result"] + words, env, {"result"})
+            results["norvil result"].append(times["result"])
+            results["norvil rss"].append(rss)
+    finally:
+        screen.stop()
+        server.shutdown()
+
+    med = {k: statistics.median(v) for k, v in results.items()}
+    ratio = med["norvil painted"] / med["bare painted"]
+    extra = (med["norvil rss"] - med["bare rss"]) / 1024
+    print(f"runs: {runs} of each, medians, Xvfb 1280x1024, 127.0.0.1")
+    print(f"start -> progress page painted: norvil {med['norvil painted'] * 1000:.1f} ms, "
+          f"bare window {med['bare painted'] * 1000:.1f} ms, ratio {ratio:.3f} (target <= 1.10)")
+    print(f"peak memory of a whole run: norvil {med['norvil rss'] / 1024:.1f} MiB, bare window "
+          f"{med['bare rss'] / 1024:.1f} MiB, difference {extra:+.1f} MiB (target <= +3 MiB)")
+    print(f"start -> result page painted: {med['norvil result'] * 1000:.1f} ms (target <= 1030 ms, 1000 of it the start timer)")
+
+
+if __name__ == "__main__":
+    main()
