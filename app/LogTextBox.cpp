@@ -1,6 +1,5 @@
 #include "LogTextBox.h"
 
-#include <QTextBlock>
 #include <QTextCursor>
 
 namespace {
@@ -41,6 +40,11 @@ void LogTextBox::AppendLine(const QString& line)
     }
     QString text;
     AppendWithLineFeeds(text, line);
+    InsertAtEnd(text);
+}
+
+void LogTextBox::InsertAtEnd(const QString& text)
+{
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
@@ -59,11 +63,7 @@ void LogTextBox::Materialize()
     if (m_materialized)
         return;
     m_materialized = true;
-    const QString pending = std::exchange(m_pending, QString());
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(pending);
-    setTextCursor(end);
+    InsertAtEnd(std::exchange(m_pending, QString()));
 }
 
 void LogTextBox::paintEvent(QPaintEvent* event)

@@ -26,6 +26,7 @@ protected:
 
 private:
     void Materialize();
+    void InsertAtEnd(const QString& text);
 
     QString m_pending; // lines not yet in the document, each ended by '\n'
     bool m_materialized = false;

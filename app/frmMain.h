@@ -37,7 +37,6 @@ public:
     QString LogText() const;
     QPushButton* DefaultButton() const { return m_defaultButton; }
     QPushButton* CancelButton() const { return m_cancelButton; }
-    const clsCommandLine& CommandLine() const { return m_cmd; }
 
     // Controls, laid out in the constructor (frmMain_Layout.cpp).
     std::array<QFrame*, 2> fraPage{};
@@ -102,6 +101,8 @@ private:
     void SetButtonRoles(QPushButton* defaultButton, QPushButton* cancelButton);
     void OfferCloseOnly();
     bool HandleDialogKey(const QKeyEvent& event);
+    void ReportEvaluationFailure(const QString& reason);
+    static QString EmptyMarqueeTrack();
 
     norvil::Platform m_platform;
     clsCommandLine m_cmd;

@@ -62,6 +62,14 @@ void frmMain::OnResponseCompleted()
     }
 }
 
+void frmMain::ReportEvaluationFailure(const QString& reason)
+{
+    // The log gets the reason as it is; the page gets it as a sentence.
+    AddLog(QStringLiteral("--- Error ---"));
+    AddLog(reason);
+    ShowFailurePage(reason + QStringLiteral("。"));
+}
+
 std::optional<clsVersion> frmMain::ParseCurrentVersion(const QString& strVer)
 {
     clsVersion version;
@@ -69,9 +77,7 @@ std::optional<clsVersion> frmMain::ParseCurrentVersion(const QString& strVer)
         AddLog(QStringLiteral("ORG:") + strVer);
         return version;
     }
-    AddLog(QStringLiteral("--- Error ---"));
-    AddLog(QStringLiteral("バージョン番号の解析に失敗しました"));
-    ShowFailurePage(QStringLiteral("バージョン番号の解析に失敗しました。"));
+    ReportEvaluationFailure(QStringLiteral("バージョン番号の解析に失敗しました"));
     return std::nullopt;
 }
 
@@ -79,9 +85,7 @@ std::optional<clsVersion> frmMain::FindServerVersion(const QString& text, const 
 {
     const auto versionText = norvil::FindVersionText(View(text), View(name));
     if (!versionText) {
-        AddLog(QStringLiteral("--- Error ---"));
-        AddLog(QStringLiteral("バージョン情報が見つかりませんでした"));
-        ShowFailurePage(QStringLiteral("バージョン情報が見つかりませんでした。"));
+        ReportEvaluationFailure(QStringLiteral("バージョン情報が見つかりませんでした"));
         return std::nullopt;
     }
 
@@ -89,8 +93,6 @@ std::optional<clsVersion> frmMain::FindServerVersion(const QString& text, const 
     clsVersion version;
     if (version.Import(*versionText))
         return version;
-    AddLog(QStringLiteral("--- Error ---"));
-    AddLog(QStringLiteral("バージョン番号の解析に失敗しました"));
-    ShowFailurePage(QStringLiteral("バージョン番号の解析に失敗しました。"));
+    ReportEvaluationFailure(QStringLiteral("バージョン番号の解析に失敗しました"));
     return std::nullopt;
 }

@@ -22,10 +22,15 @@ constexpr int Twips(int twips)
     return twips / 15;
 }
 
+QRect FromTwips(QRect twips)
+{
+    return {Twips(twips.x()), Twips(twips.y()), Twips(twips.width()), Twips(twips.height())};
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& text, QRect twips, const QFont& font)
 {
     auto* label = new QLabel(text, parent);
-    label->setGeometry(Twips(twips.x()), Twips(twips.y()), Twips(twips.width()), Twips(twips.height()));
+    label->setGeometry(FromTwips(twips));
     label->setFont(font);
     // Names and versions come from outside: never let them be read as rich text.
     label->setTextFormat(Qt::PlainText);
@@ -36,7 +41,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect twips, const QFont
 QPushButton* MakeButton(QWidget* parent, const QString& text, QRect twips)
 {
     auto* button = new QPushButton(text, parent);
-    button->setGeometry(Twips(twips.x()), Twips(twips.y()), Twips(twips.width()), Twips(twips.height()));
+    button->setGeometry(FromTwips(twips));
     button->setAutoDefault(false);
     return button;
 }
@@ -67,7 +72,7 @@ void frmMain::CreateControls(int requestTimeoutSeconds)
 
     for (QFrame*& page : fraPage) {
         page = new QFrame(this);
-        page->setGeometry(Twips(60), Twips(60), Twips(6735), Twips(1755));
+        page->setGeometry(FromTwips({60, 60, 6735, 1755}));
         page->setFrameStyle(QFrame::Box | QFrame::Sunken);
     }
     lblMsg1 = MakeLabel(fraPage[0], QStringLiteral("最新バージョンの有無を確認しています．．．"),
@@ -88,7 +93,7 @@ void frmMain::CreateControls(int requestTimeoutSeconds)
 
     Label1 = MakeLabel(this, QStringLiteral("－－－－－デバッグ情報－－－－－"), {180, 2040, 2820, 180}, font());
     txtLog = new LogTextBox(this);
-    txtLog->setGeometry(Twips(60), Twips(2400), Twips(6735), Twips(3315));
+    txtLog->setGeometry(FromTwips({60, 2400, 6735, 3315}));
     txtLog->setFont(f2);
     txtLog->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -132,6 +137,11 @@ void frmMain::AddLog(const QString& line)
 QString frmMain::LogText() const
 {
     return txtLog->Text();
+}
+
+QString frmMain::EmptyMarqueeTrack()
+{
+    return QString(kTrackCells, kWhiteSquare);
 }
 
 void frmMain::cTimer2_Timer()

@@ -2,8 +2,6 @@
 
 #include "frmMain.h"
 
-#include "Inet.h"
-
 #include <QLabel>
 #include <QFrame>
 #include <QTimer>
@@ -40,7 +38,7 @@ void frmMain::Form_Load()
 
     fraPage[0]->setVisible(true);
     fraPage[1]->setVisible(false);
-    lblProg->setText(QString(18, QChar(0x25A1)));
+    lblProg->setText(EmptyMarqueeTrack());
     setWindowTitle(Q(m_cmd.Name()) + QStringLiteral(" 最新バージョンの確認"));
 
     SetClientHeight(kNormalClientHeight);

@@ -87,13 +87,13 @@ void Inet::OnMetaDataChanged()
 {
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > kMaxBodyBytes)
-        Fail(kTooLargeCode, QStringLiteral("The response is larger than the limit of 16 MiB"));
+        FailTooLarge();
 }
 
 void Inet::OnReadyRead()
 {
     if (m_reply->bytesAvailable() + m_body.size() > kMaxBodyBytes) {
-        Fail(kTooLargeCode, QStringLiteral("The response is larger than the limit of 16 MiB"));
+        FailTooLarge();
         return;
     }
     m_body.append(m_reply->readAll());
@@ -128,16 +128,14 @@ void Inet::Fail(std::int32_t code, const QString& info)
     Finish(icError);
 }
 
+void Inet::FailTooLarge()
+{
+    Fail(kTooLargeCode, QStringLiteral("The response is larger than the limit of 16 MiB"));
+}
+
 void Inet::Finish(State state)
 {
-    QNetworkReply* reply = m_reply;
-    m_reply = nullptr;
-    m_deadline.stop();
-    if (reply) {
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-    }
+    Cancel(); // done with the reply: nothing more may arrive from it
     emit StateChanged(state);
 }
 

@@ -74,6 +74,7 @@ private:
     void OnReadyRead();
     void OnFinished();
     void Fail(std::int32_t code, const QString& info);
+    void FailTooLarge();
     void Finish(State state);
 
     QNetworkAccessManager* m_manager;
