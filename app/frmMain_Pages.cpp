@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "Appearance.h"
+#include "ShellOpenLog.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -68,20 +69,8 @@ void frmMain::ShowFailurePage(const QString& message)
 void frmMain::cmdOK_Click()
 {
     const std::int32_t r = m_platform.Browser->Open(m_cmd.Url2());
-    AddLog(QStringLiteral("ShellExecute() = ") + QString::number(r));
-    if (r <= 32) {
-        switch (r) {
-        case 2:
-            AddLog(QStringLiteral("指定されたファイルが見つかりませんでした。"));
-            break;
-        case 3:
-            AddLog(QStringLiteral("指定されたURLが見つかりませんでした。"));
-            break;
-        default:
-            AddLog(QStringLiteral("ブラウザを開くことができませんでした。"));
-            break;
-        }
-    }
+    for (const std::u16string& line : norvil::ShellOpenLogLines(r))
+        AddLog(QString::fromStdU16String(line));
     if (!m_cmd.IsDebug())
         Unload();
 }
