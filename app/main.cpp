@@ -1,5 +1,11 @@
 #include "frmMain.h"
+
+#ifdef _WIN32
+#include "WindowsPlatform.h"
+#include <QSslSocket>
+#else
 #include "UnixPlatform.h"
+#endif
 
 #include <QApplication>
 
@@ -9,8 +15,17 @@ int main(int argc, char* argv[])
     // The program ends when its window is unloaded, whether or not it was ever shown.
     app.setQuitOnLastWindowClosed(false);
 
+#ifdef _WIN32
+    // TLS through Windows' own Schannel, with the system's certificate store and no OpenSSL to
+    // ship; should the plugin be missing, Qt keeps whichever backend it has.
+    QSslSocket::setActiveBackend(QStringLiteral("schannel"));
+    // Windows hands over the raw command line; the argument text is read from it, not from argv.
+    norvil::WindowsPlatform platform;
+    frmMain form(platform.Services());
+#else
     norvil::UnixPlatform platform;
     frmMain form(platform.Services(QCoreApplication::arguments()));
+#endif
     QObject::connect(&form, &frmMain::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     form.Load();

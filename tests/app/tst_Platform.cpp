@@ -1,9 +1,12 @@
-// The Linux platform services: the code page, the browser opener's codes, the argument text.
+// The Linux platform services: the code page, the browser opener's codes, the argument text;
+// and the Windows executable's icon file, which must stay the icon the window draws.
 
+#include "Appearance.h"
 #include "DesktopBrowserOpener.h"
 #include "LocaleCodePage.h"
 #include "UnixPlatform.h"
 
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,6 +24,7 @@ private slots:
     void argumentText_data();
     void argumentText();
     void programVersionFromTheBuild();
+    void windowsIconIsTheWindowIcon();
 };
 
 void tst_Platform::codePage_data()
@@ -111,5 +115,18 @@ void tst_Platform::programVersionFromTheBuild()
     QCOMPARE(norvil::OwnProgramVersion().Minor, 0);
 }
 
-QTEST_GUILESS_MAIN(tst_Platform)
+void tst_Platform::windowsIconIsTheWindowIcon()
+{
+    const QImage ring = norvil::RingIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    QImageReader reader(QStringLiteral(NORVIL_ICON_FILE));
+    QCOMPARE(reader.imageCount(), 3);
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        QVERIFY(reader.jumpToImage(i));
+        const QImage frame = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!frame.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(frame, ring.scaled(frame.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    }
+}
+
+QTEST_MAIN(tst_Platform)
 #include "tst_Platform.moc"

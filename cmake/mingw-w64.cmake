@@ -1,0 +1,20 @@
+# Cross build for 64-bit Windows with Debian's mingw-w64 compiler. Only the parts that need no
+# Qt are built this way (core/, the Windows platform services and their tests); CTest runs the
+# results under wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Static runtime: the programs then run under wine without the compiler's DLLs beside them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+find_program(NORVIL_WINE wine REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${NORVIL_WINE})

@@ -1,0 +1,82 @@
+// The version resource and the icon, read back from real executables.
+
+#include "TinyTest.h"
+#include "VersionResource.h"
+#include "WindowsTestSupport.h"
+
+#include <vector>
+
+namespace {
+
+std::optional<std::pair<int, int>> VersionOf(const wintest::fs::path& file)
+{
+    const std::optional<norvil::ProgramVersion> version = norvil::ReadFileVersion(file.wstring());
+    if (!version)
+        return std::nullopt;
+    return std::pair{version->Major, version->Minor};
+}
+
+std::string Show(const std::optional<std::pair<int, int>>& v)
+{
+    return v ? std::to_string(v->first) + "." + std::to_string(v->second) : "(none)";
+}
+
+void CheckVersion(const std::optional<std::pair<int, int>>& actual, const std::optional<std::pair<int, int>>& expected,
+                  const char* what)
+{
+    if (actual != expected)
+        tiny::Fail(std::string(what) + " is " + Show(actual) + ", expected " + Show(expected), __FILE__, __LINE__);
+}
+
+} // namespace
+
+TEST_CASE(VersionReadFromTheResource)
+{
+    // This test program carries the program's own resource; the echo helper one of its own.
+    std::wstring own(32768, L'\0');
+    own.resize(GetModuleFileNameW(nullptr, own.data(), static_cast<DWORD>(own.size())));
+    CheckVersion(VersionOf(own), std::pair{1, 0}, "program's resource");
+    CheckVersion(VersionOf(wintest::EchoProgram()), std::pair{2, 7}, "helper's resource");
+
+    const norvil::ProgramVersion version = norvil::OwnProgramVersion();
+    CHECK_EQ(version.Major, 1);
+    CHECK_EQ(version.Minor, 0);
+
+    const wintest::ScratchFolder folder(L"norvil version test");
+    const wintest::fs::path text = folder.Path() / L"plain.txt";
+    std::ofstream(text) << "no resource here";
+    CheckVersion(VersionOf(text), std::nullopt, "text file");
+    CheckVersion(VersionOf(folder.Path() / L"missing.exe"), std::nullopt, "missing file");
+}
+
+TEST_CASE(IconIsTheRing)
+{
+    const auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, 16, 16, 0));
+    CHECK(icon != nullptr);
+    if (icon == nullptr)
+        return;
+    ICONINFO info{};
+    CHECK(GetIconInfo(icon, &info));
+
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = 16;
+    format.bmiHeader.biHeight = -16; // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> pixels(16 * 16);
+    HDC screen = GetDC(nullptr);
+    CHECK_EQ(GetDIBits(screen, info.hbmColor, 0, 16, pixels.data(), &format, DIB_RGB_COLORS), 16);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+
+    // 0xAARRGGBB: transparent outside, an orange ring, a yellow fill.
+    CHECK_EQ(pixels[0 * 16 + 0] >> 24, 0u);
+    CHECK_EQ(pixels[4 * 16 + 4], 0xFFDB8900u);
+    CHECK_EQ(pixels[11 * 16 + 7], 0xFFDB8900u);
+    CHECK_EQ(pixels[8 * 16 + 8], 0xFFFAC21Eu);
+    CHECK_EQ(pixels[12 * 16 + 12] >> 24, 0u);
+}
