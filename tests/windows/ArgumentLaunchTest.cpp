@@ -16,20 +16,17 @@ struct LaunchRow {
     bool quotedPath;             // otherwise the program is named separately and the line starts with a bare word
     std::u16string afterPath;    // what follows the program path on the raw command line
     std::u16string text;         // the argument text the program must read
-    bool ok;
-    std::u16string Name, Ver, Url1, Url2;
-    bool hide, debug;
+    std::u16string ver;          // and the installed version it then finds
 };
 
 const std::vector<LaunchRow> kLaunchRows = {
-    {"quoted path with blanks", true, u" App 1.0 u1 u2 /h", u"App 1.0 u1 u2 /h", true, u"App", u"1.0", u"u1", u"u2", true, false},
-    {"two blanks between words", true, u" App  1.0 u1 u2", u"App  1.0 u1 u2", true, u"App", u"", u"1.0", u"u1", false, false},
-    {"no arguments", true, u"", u"", false, u"", u"", u"", u"", false, false},
-    {"several blanks after the path", true, u"   App 1.0 u1 u2 /d", u"App 1.0 u1 u2 /d", true, u"App", u"1.0", u"u1", u"u2", false, true},
-    {"unquoted program word", false, u" App 1.0 u1 u2 /d /h", u"App 1.0 u1 u2 /d /h", true, u"App", u"1.0", u"u1", u"u2", true, true},
-    {"quotes and tabs kept", true, u" \"App\" 1.0\tx u1 u2", u"\"App\" 1.0\tx u1 u2", true, u"\"App\"", u"1.0\tx", u"u1", u"u2", false, false},
-    {"Japanese words", true, u" アプリ 1.0 http://127.0.0.1/更新.txt u2", u"アプリ 1.0 http://127.0.0.1/更新.txt u2", true,
-     u"アプリ", u"1.0", u"http://127.0.0.1/更新.txt", u"u2", false, false},
+    {"quoted path with blanks", true, u" App 1.0 u1 u2 /h", u"App 1.0 u1 u2 /h", u"1.0"},
+    {"two blanks between words", true, u" App  1.0 u1 u2", u"App  1.0 u1 u2", u""},
+    {"no arguments", true, u"", u"", u""},
+    {"several blanks after the path", true, u"   App 1.0 u1 u2 /d", u"App 1.0 u1 u2 /d", u"1.0"},
+    {"unquoted program word", false, u" App 1.0 u1 u2 /d /h", u"App 1.0 u1 u2 /d /h", u"1.0"},
+    {"quotes and tabs kept", true, u" \"App\" 1.0\tx u1 u2", u"\"App\" 1.0\tx u1 u2", u"1.0\tx"},
+    {"Japanese words", true, u" アプリ 1.0 http://127.0.0.1/更新.txt u2", u"アプリ 1.0 http://127.0.0.1/更新.txt u2", u"1.0"},
 };
 
 // Starts program with exactly this command line and waits for it, at most 30 seconds.
@@ -69,13 +66,10 @@ TEST_CASE(ArgumentTextFromRealLaunches)
         const std::optional<std::u16string> text = wintest::WaitForEcho(echoFile, 0ms);
         CHECK_EQ(text, std::optional<std::u16string>(r.text));
 
+        // The words themselves are the core suite's business; the second word shows that the
+        // blanks arrived as they were typed.
         clsCommandLine cmd;
-        CHECK_EQ(cmd.Import(text.value_or(u"")), r.ok);
-        CHECK_EQ(cmd.Name(), r.Name);
-        CHECK_EQ(cmd.Ver(), r.Ver);
-        CHECK_EQ(cmd.Url1(), r.Url1);
-        CHECK_EQ(cmd.Url2(), r.Url2);
-        CHECK_EQ(cmd.IsHide(), r.hide);
-        CHECK_EQ(cmd.IsDebug(), r.debug);
+        CHECK_EQ(cmd.Import(text.value_or(u"")), !r.text.empty());
+        CHECK_EQ(cmd.Ver(), r.ver);
     }
 }
