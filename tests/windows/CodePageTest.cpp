@@ -27,6 +27,7 @@ const std::vector<CodePageRow> kRows = {
     {"UTF-8 undecodable byte", 65001, "a\xFF" "b", u"a\uFFFDb"},
     {"UTF-8 cut off at the end", 65001, "x\xE3\x81", u"x\uFFFD"},
     {"UTF-8 lead byte, then no continuation", 65001, "\xE3" "AB", u"\uFFFD" "AB"},
+    {"UTF-8 encoded surrogate", 65001, "\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz"},
     {"UTF-8 beyond the BMP", 65001, "\xF0\x9F\x98\x80", u"\U0001F600"},
     {"1252 every byte decodes", 1252, "caf\xE9 \x80", u"café €"},
     {"NUL kept", 932, std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
