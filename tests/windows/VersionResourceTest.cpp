@@ -33,9 +33,7 @@ void CheckVersion(const std::optional<std::pair<int, int>>& actual, const std::o
 TEST_CASE(VersionReadFromTheResource)
 {
     // This test program carries the program's own resource; the echo helper one of its own.
-    std::wstring own(32768, L'\0');
-    own.resize(GetModuleFileNameW(nullptr, own.data(), static_cast<DWORD>(own.size())));
-    CheckVersion(VersionOf(own), std::pair{1, 0}, "program's resource");
+    CheckVersion(VersionOf(norvil::OwnProgramPath()), std::pair{1, 0}, "program's resource");
     CheckVersion(VersionOf(wintest::EchoProgram()), std::pair{2, 7}, "helper's resource");
 
     const norvil::ProgramVersion version = norvil::OwnProgramVersion();

@@ -2,6 +2,8 @@
 
 // Helpers for the Windows tests: scratch folders, the echo helper, bounded waits.
 
+#include "VersionResource.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -19,9 +21,7 @@ namespace fs = std::filesystem;
 // The folder of the running test program; the echo helper is built beside it.
 inline fs::path ProgramFolder()
 {
-    std::wstring path(32768, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    return fs::path(path).parent_path();
+    return fs::path(norvil::OwnProgramPath()).parent_path();
 }
 
 inline fs::path EchoProgram()

@@ -26,21 +26,28 @@ std::optional<ProgramVersion> ReadFileVersion(const std::wstring& path)
     return ProgramVersion{HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS)};
 }
 
-ProgramVersion OwnProgramVersion()
+std::wstring OwnProgramPath()
 {
     // A long path can exceed MAX_PATH: grow the buffer until the whole path fits.
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
-            break;
+            return {};
         if (length < path.size()) {
             path.resize(length);
-            if (const std::optional<ProgramVersion> version = ReadFileVersion(path))
-                return *version;
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
+    }
+}
+
+ProgramVersion OwnProgramVersion()
+{
+    const std::wstring path = OwnProgramPath();
+    if (!path.empty()) {
+        if (const std::optional<ProgramVersion> version = ReadFileVersion(path))
+            return *version;
     }
     return {NORVIL_VERSION_MAJOR, NORVIL_VERSION_MINOR};
 }
