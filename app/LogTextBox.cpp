@@ -7,7 +7,6 @@ namespace {
 // Appends the line with every CR LF, lone CR and lone LF as one '\n', then a '\n'.
 void AppendWithLineFeeds(QString& out, const QString& line)
 {
-    out.reserve(out.size() + line.size() + 1);
     const QChar* c = line.constData();
     const QChar* end = c + line.size();
     while (c < end) {
@@ -35,12 +34,24 @@ LogTextBox::LogTextBox(QWidget* parent)
 void LogTextBox::AppendLine(const QString& line)
 {
     if (!m_materialized) {
-        AppendWithLineFeeds(m_pending, line);
+        m_pending.append(line); // shares the text: a whole body is not copied here
         return;
     }
     QString text;
     AppendWithLineFeeds(text, line);
     InsertAtEnd(text);
+}
+
+QString LogTextBox::PendingText() const
+{
+    qsizetype size = 0;
+    for (const QString& line : m_pending)
+        size += line.size() + 1;
+    QString text;
+    text.reserve(size);
+    for (const QString& line : m_pending)
+        AppendWithLineFeeds(text, line);
+    return text;
 }
 
 void LogTextBox::InsertAtEnd(const QString& text)
@@ -53,7 +64,7 @@ void LogTextBox::InsertAtEnd(const QString& text)
 
 QString LogTextBox::Text() const
 {
-    QString text = m_materialized ? document()->toRawText() : m_pending;
+    QString text = m_materialized ? document()->toRawText() : PendingText();
     text.replace(m_materialized ? QChar(QChar::ParagraphSeparator) : QChar(QLatin1Char('\n')), QLatin1String("\r\n"));
     return text;
 }
@@ -63,7 +74,9 @@ void LogTextBox::Materialize()
     if (m_materialized)
         return;
     m_materialized = true;
-    InsertAtEnd(std::exchange(m_pending, QString()));
+    const QString text = PendingText();
+    m_pending.clear();
+    InsertAtEnd(text);
 }
 
 void LogTextBox::paintEvent(QPaintEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QString>
+#include <QStringList>
 
 // The log text box. Lines always land at the end, whatever the user has selected.
 //
@@ -28,6 +29,8 @@ private:
     void Materialize();
     void InsertAtEnd(const QString& text);
 
-    QString m_pending; // lines not yet in the document, each ended by '\n'
+    QString PendingText() const;
+
+    QStringList m_pending; // lines not yet in the document, as they were given
     bool m_materialized = false;
 };

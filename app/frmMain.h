@@ -97,7 +97,7 @@ private:
     void CreateControls(int requestTimeoutSeconds);
     void SetClientHeight(int height);
     void ShowWindow();
-    void SwitchToResultPage();
+    void ShowResultTexts(const QString& headline, const QString& detail);
     void SetButtonRoles(QPushButton* defaultButton, QPushButton* cancelButton);
     void OfferCloseOnly();
     bool HandleDialogKey(const QKeyEvent& event);

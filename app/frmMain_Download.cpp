@@ -37,7 +37,12 @@ QString frmMain::ReadResponseText()
     // A byte-order mark is dropped; the rest is read in the ANSI code page, UTF-8 or not.
     const std::string_view body = norvil::SkipUtf8ByteOrderMark(
         std::string_view(buffer.constData(), static_cast<std::size_t>(buffer.size())));
-    return QString::fromStdU16String(m_platform.AnsiCodePage->ToText(body));
+    QString text;
+    text.reserve(static_cast<qsizetype>(body.size())); // enough for UTF-8 and single-byte sets
+    m_platform.AnsiCodePage->Decode(body, [&text](std::u16string_view piece) {
+        text.append(reinterpret_cast<const QChar*>(piece.data()), static_cast<qsizetype>(piece.size()));
+    });
+    return text;
 }
 
 bool frmMain::IsArrayEmpty(const QByteArray& bytes)

@@ -2,6 +2,7 @@
 
 #include "frmMain.h"
 
+#include "Accessibility.h"
 #include "Appearance.h"
 #include "Inet.h"
 #include "LogTextBox.h"
@@ -57,6 +58,7 @@ frmMain::frmMain(const norvil::Platform& platform, QWidget* parent, int requestT
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_platform(platform)
 {
+    norvil::ExposeWindowAsDialog();
     setWindowTitle(QStringLiteral("最新バージョンの確認"));
     setWindowIcon(norvil::RingIcon());
     setFixedSize(kClientWidth, Twips(5760));

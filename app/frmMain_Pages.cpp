@@ -10,10 +10,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-void frmMain::SwitchToResultPage()
+void frmMain::ShowResultTexts(const QString& headline, const QString& detail)
 {
     fraPage[0]->setVisible(false);
     fraPage[1]->setVisible(true);
+    lblMsg2->setText(headline);
+    lblMsg3->setText(detail);
+    // A screen reader that follows the focus speaks the outcome with the button that takes it,
+    // as it would the text of a message box.
+    const QString outcome = headline + QLatin1Char(' ') + detail;
+    cmdOK->setAccessibleDescription(outcome);
+    cmdClose->setAccessibleDescription(outcome);
 }
 
 void frmMain::SetButtonRoles(QPushButton* defaultButton, QPushButton* cancelButton)
@@ -37,10 +44,9 @@ void frmMain::OfferCloseOnly()
 
 void frmMain::ShowUpdatePage(const clsVersion& version)
 {
-    SwitchToResultPage();
-    lblMsg2->setText(QStringLiteral("最新バージョン「") + QString::fromStdU16String(version.GetText())
-                     + QStringLiteral("」が公開されています。"));
-    lblMsg3->setText(QStringLiteral("ダウンロードページを表示しますか？"));
+    ShowResultTexts(QStringLiteral("最新バージョン「") + QString::fromStdU16String(version.GetText())
+                        + QStringLiteral("」が公開されています。"),
+                    QStringLiteral("ダウンロードページを表示しますか？"));
     SetButtonRoles(cmdOK, cmdClose);
     cmdOK->setVisible(true);
     cmdClose->setVisible(true);
@@ -51,17 +57,13 @@ void frmMain::ShowUpdatePage(const clsVersion& version)
 
 void frmMain::ShowLatestPage()
 {
-    SwitchToResultPage();
-    lblMsg2->setText(QStringLiteral("最新バージョンはありません。"));
-    lblMsg3->setText(QStringLiteral("現在使っているバージョンが最新です。"));
+    ShowResultTexts(QStringLiteral("最新バージョンはありません。"), QStringLiteral("現在使っているバージョンが最新です。"));
     OfferCloseOnly();
 }
 
 void frmMain::ShowFailurePage(const QString& message)
 {
-    SwitchToResultPage();
-    lblMsg2->setText(QStringLiteral("バージョン情報の取得に失敗しました。"));
-    lblMsg3->setText(message);
+    ShowResultTexts(QStringLiteral("バージョン情報の取得に失敗しました。"), message);
     lblMsg3->setFont(norvil::ProportionalGothic(12)); // 9 points
     OfferCloseOnly();
 }

@@ -13,6 +13,13 @@ QString Q(const std::u16string& text)
     return QString::fromStdU16String(text);
 }
 
+// Qt reads "[*]" in a title as the place of its "modified" mark and drops it; doubled, it shows
+// as written. So the title shows whatever the name holds.
+QString LiteralTitle(QString title)
+{
+    return title.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+}
+
 } // namespace
 
 void frmMain::Load()
@@ -39,7 +46,7 @@ void frmMain::Form_Load()
     fraPage[0]->setVisible(true);
     fraPage[1]->setVisible(false);
     lblProg->setText(EmptyMarqueeTrack());
-    setWindowTitle(Q(m_cmd.Name()) + QStringLiteral(" 最新バージョンの確認"));
+    setWindowTitle(LiteralTitle(Q(m_cmd.Name()) + QStringLiteral(" 最新バージョンの確認")));
 
     SetClientHeight(kNormalClientHeight);
     if (m_cmd.IsDebug())

@@ -11,7 +11,10 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    // Every word of the command line is the caller's: Qt is given the program's path alone, so
+    // that it neither removes nor applies words such as -reverse, -style or -platform.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     // The program ends when its window is unloaded, whether or not it was ever shown.
     app.setQuitOnLastWindowClosed(false);
 
@@ -20,11 +23,12 @@ int main(int argc, char* argv[])
     // ship; should the plugin be missing, Qt keeps whichever backend it has.
     QSslSocket::setActiveBackend(QStringLiteral("schannel"));
     // Windows hands over the raw command line; the argument text is read from it, not from argv.
+    Q_UNUSED(argc);
     norvil::WindowsPlatform platform;
     frmMain form(platform.Services());
 #else
     norvil::UnixPlatform platform;
-    frmMain form(platform.Services(QCoreApplication::arguments()));
+    frmMain form(platform.Services(argc, argv));
 #endif
     QObject::connect(&form, &frmMain::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 

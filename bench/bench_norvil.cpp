@@ -10,17 +10,21 @@
 #include <QFrame>
 
 #include <cstring>
+#include <vector>
 
 int main(int argc, char* argv[])
 {
     const bool untilResult = argc > 1 && std::strcmp(argv[1], "result") == 0;
-    QApplication app(argc, argv);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     app.setQuitOnLastWindowClosed(false);
 
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeAt(1); // the mode word is not one of the program's
+    // The mode word is not one of the program's.
+    std::vector<const char*> words(argv, argv + argc);
+    if (words.size() > 1)
+        words.erase(words.begin() + 1);
     norvil::UnixPlatform platform;
-    frmMain form(platform.Services(arguments));
+    frmMain form(platform.Services(static_cast<int>(words.size()), words.data()));
     QObject::connect(&form, &frmMain::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     PaintStopwatch progress(form.fraPage[0], "progress", !untilResult);
     PaintStopwatch result(form.fraPage[1], "result", untilResult);

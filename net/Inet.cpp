@@ -10,27 +10,53 @@ namespace {
 
 constexpr int kProxyWarmUpDelayMs = 200;
 
-// Errors that Qt raises for an HTTP status: the response itself arrived in full, so it counts
-// as completed and its body is read like any other.
-bool IsHttpStatusError(QNetworkReply::NetworkError error)
+// The error Qt gives a response for its HTTP status alone (status 400 and above).
+QNetworkReply::NetworkError ErrorForStatus(int status)
 {
-    switch (error) {
-    case QNetworkReply::ContentAccessDenied:
-    case QNetworkReply::ContentOperationNotPermittedError:
-    case QNetworkReply::ContentNotFoundError:
-    case QNetworkReply::AuthenticationRequiredError:
-    case QNetworkReply::ContentConflictError:
-    case QNetworkReply::ContentGoneError:
-    case QNetworkReply::UnknownContentError:
-    case QNetworkReply::ProtocolInvalidOperationError:
-    case QNetworkReply::InternalServerError:
-    case QNetworkReply::OperationNotImplementedError:
-    case QNetworkReply::ServiceUnavailableError:
-    case QNetworkReply::UnknownServerError:
-        return true;
-    default:
-        return false;
+    switch (status) {
+    case 401: return QNetworkReply::AuthenticationRequiredError;
+    case 403: return QNetworkReply::ContentAccessDenied;
+    case 404: return QNetworkReply::ContentNotFoundError;
+    case 405: return QNetworkReply::ContentOperationNotPermittedError;
+    case 407: return QNetworkReply::ProxyAuthenticationRequiredError;
+    case 409: return QNetworkReply::ContentConflictError;
+    case 410: return QNetworkReply::ContentGoneError;
+    case 418: return QNetworkReply::ProtocolInvalidOperationError;
+    case 500: return QNetworkReply::InternalServerError;
+    case 501: return QNetworkReply::OperationNotImplementedError;
+    case 503: return QNetworkReply::ServiceUnavailableError;
+    default: return status < 500 ? QNetworkReply::UnknownContentError : QNetworkReply::UnknownServerError;
     }
+}
+
+// True when the reply is a final response that arrived whole and decoded. An error status
+// counts: its body is read like any other. Qt reports a body it could not decode with the same
+// error number as some statuses, so only its own wording for a status error passes; anything
+// it does not recognise is taken as a failure, never as a body.
+bool ArrivedWhole(const QNetworkReply& reply)
+{
+    const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid() || status.toInt() < 200)
+        return false;
+    if (reply.error() == QNetworkReply::NoError)
+        return true;
+    return status.toInt() >= 400 && reply.error() == ErrorForStatus(status.toInt())
+        && reply.errorString().startsWith(QLatin1String("Error transferring "));
+}
+
+// Why a reply that did not arrive whole failed, in the words ResponseInfo gives.
+QString FailureInfo(const QNetworkReply& reply)
+{
+    const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (reply.error() == QNetworkReply::NoError) // a 1xx that Qt took for the final answer
+        return QStringLiteral("The server gave no final response, only %1 %2")
+            .arg(status.toInt())
+            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+    const QByteArray encoding = reply.rawHeader("Content-Encoding");
+    if (status.isValid() && !encoding.isEmpty() && !reply.errorString().startsWith(QLatin1String("Error transferring ")))
+        return QStringLiteral("The body could not be decoded (Content-Encoding: %1): %2")
+            .arg(QString::fromLatin1(encoding), reply.errorString());
+    return reply.errorString();
 }
 
 } // namespace
@@ -50,6 +76,8 @@ Inet::Inet(QObject* parent, int requestTimeoutSeconds)
     // A stalled server must not keep the program alive: the whole request, body included, has
     // to finish within the time-out.
     m_deadline.setSingleShot(true);
+    m_refusalTimer.setSingleShot(true);
+    connect(&m_refusalTimer, &QTimer::timeout, this, [this] { Fail(kRefusedCode, m_refusal); });
     connect(&m_deadline, &QTimer::timeout, this, [this] {
         Fail(kTimedOutCode,
              QStringLiteral("The request timed out after %1 seconds").arg(m_requestTimeoutSeconds));
@@ -65,11 +93,22 @@ void Inet::Execute(const QString& url, const QString& operation)
 {
     Cancel();
     m_body.clear();
+    m_bodyBytes = 0;
     m_readPos = 0;
     m_responseCode = 0;
     m_responseInfo.clear();
 
-    QNetworkRequest request{QUrl(url)};
+    // The update file lives on a web server. Anything else (a local file, which may even be a
+    // pipe that never answers, data: or qrc: addresses, a bare path) is refused, reported like
+    // any failure once Execute has returned.
+    const QUrl target(url);
+    if (target.scheme() != QLatin1String("http") && target.scheme() != QLatin1String("https")) {
+        m_refusal = QStringLiteral("Only http and https addresses are fetched; refused: %1").arg(url);
+        m_refusalTimer.start(0);
+        return;
+    }
+
+    QNetworkRequest request{target};
     // Follow redirects, but never from https to plain http.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -92,11 +131,13 @@ void Inet::OnMetaDataChanged()
 
 void Inet::OnReadyRead()
 {
-    if (m_reply->bytesAvailable() + m_body.size() > kMaxBodyBytes) {
+    if (m_reply->bytesAvailable() + m_bodyBytes > kMaxBodyBytes) {
         FailTooLarge();
         return;
     }
-    m_body.append(m_reply->readAll());
+    QByteArray piece = m_reply->readAll();
+    m_bodyBytes += piece.size();
+    m_body.push_back(std::move(piece));
     emit StateChanged(icReceivingResponse);
 }
 
@@ -111,13 +152,11 @@ void Inet::OnFinished()
     if (m_reply == nullptr)
         return;
 
-    const QNetworkReply::NetworkError error = reply->error();
-    const bool hasStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    if (error == QNetworkReply::NoError || (hasStatus && IsHttpStatusError(error))) {
+    if (ArrivedWhole(*reply)) {
         Finish(icResponseCompleted);
         return;
     }
-    Fail(error, reply->errorString());
+    Fail(reply->error() == QNetworkReply::NoError ? kNoFinalResponseCode : reply->error(), FailureInfo(*reply));
 }
 
 void Inet::Fail(std::int32_t code, const QString& info)
@@ -125,6 +164,7 @@ void Inet::Fail(std::int32_t code, const QString& info)
     m_responseCode = code;
     m_responseInfo = info;
     m_body.clear();
+    m_bodyBytes = 0;
     Finish(icError);
 }
 
@@ -142,19 +182,29 @@ void Inet::Finish(State state)
 QByteArray Inet::GetChunk(std::int16_t size, std::int32_t dataType)
 {
     Q_UNUSED(dataType); // only byte arrays are handed out
-    const qsizetype n = std::min<qsizetype>(std::max<std::int16_t>(size, 0), m_body.size() - m_readPos);
-    QByteArray piece = m_body.mid(m_readPos, n);
-    m_readPos += n;
-    if (m_readPos >= m_body.size()) {
-        m_body.clear();
-        m_readPos = 0;
+    QByteArray chunk;
+    qsizetype wanted = std::max<std::int16_t>(size, 0);
+    // The body is kept as it arrived, in pieces; each is let go once it has been handed out,
+    // so draining it never holds the body twice.
+    while (wanted > 0 && !m_body.empty()) {
+        const QByteArray& front = m_body.front();
+        const qsizetype n = std::min(wanted, front.size() - m_readPos);
+        chunk.append(front.constData() + m_readPos, n);
+        m_readPos += n;
+        wanted -= n;
+        if (m_readPos == front.size()) {
+            m_body.pop_front();
+            m_readPos = 0;
+        }
     }
-    return piece;
+    m_bodyBytes -= chunk.size();
+    return chunk;
 }
 
 void Inet::Cancel()
 {
     m_deadline.stop();
+    m_refusalTimer.stop();
     if (m_reply == nullptr)
         return;
     QNetworkReply* reply = m_reply;

@@ -7,15 +7,17 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <deque>
 
 class QNetworkAccessManager;
 
 // The transfer component: one asynchronous HTTP GET at a time, reported through StateChanged.
 //
 // A completed response (whatever its HTTP status) is reported as icResponseCompleted and its
-// body is then drained with GetChunk. Anything that keeps a whole body from arriving (no
-// connection, TLS failure, a cut-off body, a redirect loop or downgrade, the time-out, the size
-// limit) is reported as icError with ResponseCode and ResponseInfo saying why.
+// body is then drained with GetChunk. Anything that keeps a whole, decoded body from arriving
+// (an address that is not http or https, no connection, TLS failure, a cut-off or undecodable
+// body, no final response, a redirect loop or downgrade, the time-out, the size limit) is
+// reported as icError with ResponseCode and ResponseInfo saying why.
 class Inet : public QObject {
     Q_OBJECT
 public:
@@ -41,6 +43,8 @@ public:
     // the size limit, which are ours, use the nearest of them.
     static constexpr std::int32_t kTimedOutCode = QNetworkReply::TimeoutError;
     static constexpr std::int32_t kTooLargeCode = QNetworkReply::UnknownContentError;
+    static constexpr std::int32_t kRefusedCode = QNetworkReply::ProtocolUnknownError;
+    static constexpr std::int32_t kNoFinalResponseCode = QNetworkReply::ProtocolFailure;
     static constexpr qint64 kMaxBodyBytes = 16 * 1024 * 1024;
 
     explicit Inet(QObject* parent = nullptr, int requestTimeoutSeconds = 60);
@@ -80,8 +84,11 @@ private:
     QNetworkAccessManager* m_manager;
     QNetworkReply* m_reply = nullptr;
     QTimer m_deadline;
+    QTimer m_refusalTimer;
+    QString m_refusal;
     int m_requestTimeoutSeconds;
-    QByteArray m_body;
+    std::deque<QByteArray> m_body; // as received; the front piece is read from m_readPos on
+    qsizetype m_bodyBytes = 0;
     qsizetype m_readPos = 0;
     std::int32_t m_responseCode = 0;
     QString m_responseInfo;

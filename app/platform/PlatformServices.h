@@ -5,6 +5,7 @@
 // implementations are built without Qt.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,8 +31,18 @@ public:
 // become U+FFFD; this never fails.
 class CodePage {
 public:
+    using TextOut = std::function<void(std::u16string_view)>;
+
     virtual ~CodePage() = default;
-    virtual std::u16string ToText(std::string_view bytes) const = 0;
+    // Hands the text to out in pieces, in order, so that a large body is never held twice.
+    virtual void Decode(std::string_view bytes, const TextOut& out) const = 0;
+
+    std::u16string ToText(std::string_view bytes) const
+    {
+        std::u16string text;
+        Decode(bytes, [&text](std::u16string_view piece) { text += piece; });
+        return text;
+    }
 };
 
 struct ProgramVersion {

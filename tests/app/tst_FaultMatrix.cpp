@@ -7,7 +7,12 @@
 
 #include <QLabel>
 #include <QSslConfiguration>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+
+#include <tuple>
 
 namespace {
 
@@ -62,6 +67,8 @@ private:
     TestHttpServer m_http;
     TestHttpServer m_https{QStringLiteral("server")};
     TestHttpServer m_selfSigned{QStringLiteral("selfsigned")};
+    QTemporaryDir m_dir;
+    QString m_fifo; // a named pipe that nobody writes to: opening it would block for ever
 };
 
 void tst_FaultMatrix::initTestCase()
@@ -70,6 +77,9 @@ void tst_FaultMatrix::initTestCase()
     QSslConfiguration config = QSslConfiguration::defaultConfiguration();
     config.addCaCertificate(TestHttpServer::TestCa());
     QSslConfiguration::setDefaultConfiguration(config);
+
+    m_fifo = m_dir.filePath(QStringLiteral("update.txt"));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_fifo).constData(), 0600), 0);
 }
 
 void tst_FaultMatrix::matrix_data()
@@ -109,11 +119,39 @@ void tst_FaultMatrix::matrix_data()
     QTest::newRow("500 with the name in its body")
         << route(m_http, "/broken", Response("500 Internal Server Error\r\nContent-Length: 11\r\nConnection: close", file))
         << kUpdate << QString() << QString::fromLatin1(file);
+    QTest::newRow("451 with the name in its body")
+        << route(m_http, "/legal", Response("451 Unavailable For Legal Reasons\r\nContent-Length: 11\r\nConnection: close", file))
+        << kUpdate << QString() << QString::fromLatin1(file);
     QTest::newRow("gzip-encoded body")
         << route(m_http, "/gzip", Response("200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 31\r\nConnection: close",
                                            QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03\xb3\xf1\xad\x74\x2c\x28\xb0\x32"
                                                       "\xd2\x33\xb0\x03\x00\x8f\x5e\x89\xe1\x0b\x00\x00\x00", 31)))
         << kUpdate << QString() << QString::fromLatin1(file);
+
+    // Bodies that do not decode, whatever their status: never read, even in part.
+    const QByteArray gzipHeader("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);
+    for (const auto& [tag, status, encoding, body] : {
+             std::tuple{"gzip that is not gzip", "200 OK", "gzip", QByteArray("<MyApp:2.0>")},
+             std::tuple{"gzip broken at once, the name in the raw tail", "200 OK", "gzip", gzipHeader + "\x07<MyApp:9.9>"},
+             std::tuple{"deflate that is not deflate, 404", "404 Not Found", "deflate", QByteArray("\xff\xff<MyApp:9.9>")},
+             std::tuple{"brotli that is not brotli", "200 OK", "br", QByteArray("\xff\xff\xff<MyApp:9.9>")},
+         }) {
+        const QByteArray path = "/undecodable/" + QByteArray(encoding) + QByteArray::number(qHash(body));
+        QTest::newRow(tag) << route(m_http, path, Response(QByteArray(status) + "\r\nContent-Encoding: " + encoding
+                                                               + "\r\nContent-Length: " + QByteArray::number(body.size())
+                                                               + "\r\nConnection: close", body))
+                           << kTransferError << QStringLiteral("could not be decoded") << QString();
+    }
+    QTest::newRow("103 Early Hints taken as the final answer")
+        << route(m_http, "/early", "HTTP/1.1 103 Early Hints\r\nLink: </a.css>; rel=preload\r\n\r\n"
+                                   + Response("200 OK\r\nContent-Length: 11\r\nConnection: close", file))
+        << kTransferError << QStringLiteral("no final response") << QString();
+
+    // Url1 names a file on a web server; nothing else is read, not even a local pipe.
+    QTest::newRow("file: naming a pipe") << QUrl::fromLocalFile(m_fifo) << kTransferError << QStringLiteral("refused: file:") << QString();
+    QTest::newRow("data:") << QUrl(QStringLiteral("data:,%3CMyApp:2.0%3E")) << kTransferError << QStringLiteral("refused: data:") << QString();
+    QTest::newRow("qrc:") << QUrl(QStringLiteral("qrc:/update.txt")) << kTransferError << QStringLiteral("refused: qrc:") << QString();
+    QTest::newRow("relative path") << QUrl(QStringLiteral("update.txt")) << kTransferError << QStringLiteral("refused: update.txt") << QString();
 
     m_http.RouteBody("/file", file);
     const QByteArray redirect = "302 Found\r\nContent-Length: 0\r\nConnection: close\r\nLocation: ";
@@ -121,6 +159,9 @@ void tst_FaultMatrix::matrix_data()
     route(m_http, "/hop1", Response(redirect + m_http.Url("/hop2").toEncoded(), {}));
     QTest::newRow("redirect chain to the file") << route(m_http, "/hop0", Response(redirect + "/hop1", {}))
                                                 << kUpdate << QString() << QString::fromLatin1(file);
+    QTest::newRow("redirect to a local file")
+        << route(m_http, "/to-file", Response(redirect + QUrl::fromLocalFile(m_fifo).toEncoded(), {}))
+        << kTransferError << QString() << QString();
     QTest::newRow("redirect loop") << route(m_http, "/loop", Response("302 Found\r\nContent-Length: 0\r\nLocation: /loop", {}),
                                             After::KeepAlive)
                                    << kTransferError << QStringLiteral("redirect") << QString();

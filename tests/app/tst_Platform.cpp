@@ -106,7 +106,13 @@ void tst_Platform::argumentText()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdU16String(norvil::ArgumentTextFrom(arguments)), text);
+    std::vector<QByteArray> bytes;
+    std::vector<const char*> argv;
+    for (const QString& word : arguments)
+        bytes.push_back(word.toUtf8());
+    for (const QByteArray& word : bytes)
+        argv.push_back(word.constData());
+    QCOMPARE(QString::fromStdU16String(norvil::ArgumentTextFrom(static_cast<int>(argv.size()), argv.data())), text);
 }
 
 void tst_Platform::programVersionFromTheBuild()

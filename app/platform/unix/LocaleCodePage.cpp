@@ -4,7 +4,6 @@
 #include <langinfo.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace norvil {
 namespace {
@@ -26,36 +25,54 @@ LocaleCodePage::LocaleCodePage(std::string charset)
 {
 }
 
-std::u16string LocaleCodePage::ToText(std::string_view bytes) const
+void LocaleCodePage::Decode(std::string_view bytes, const TextOut& out) const
 {
-    std::u16string text;
     if (bytes.empty())
-        return text;
+        return;
 
     iconv_t cd = iconv_open("UTF-16LE", m_charset.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1))
         cd = iconv_open("UTF-16LE", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::u16string(bytes.size(), u'\uFFFD');
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        out(std::u16string(bytes.size(), u'\uFFFD'));
+        return;
+    }
 
-    // Every input byte makes at most two UTF-16 units (a surrogate pair needs four bytes).
-    std::string out(bytes.size() * 2 * sizeof(char16_t) + 16, '\0');
+    // The text goes out a window at a time, so converting never holds a second copy of the body.
+    constexpr std::size_t kWindowBytes = 64 * 1024;
+    char window[kWindowBytes];
+    char16_t units[kWindowBytes / 2];
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
+    char* outPtr = window;
+    std::size_t outLeft = sizeof window;
 
+    auto flush = [&] {
+        const std::size_t count = static_cast<std::size_t>(outPtr - window) / sizeof(char16_t);
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto lo = static_cast<unsigned char>(window[2 * i]);
+            const auto hi = static_cast<unsigned char>(window[2 * i + 1]);
+            units[i] = static_cast<char16_t>(lo | (hi << 8));
+        }
+        if (count > 0)
+            out(std::u16string_view(units, count));
+        outPtr = window;
+        outLeft = sizeof window;
+    };
     auto emitReplacement = [&] {
-        const char16_t replacement = u'\uFFFD';
-        std::memcpy(outPtr, &replacement, sizeof replacement);
-        outPtr += sizeof replacement;
-        outLeft -= sizeof replacement;
+        if (outLeft < sizeof(char16_t))
+            flush();
+        *outPtr++ = static_cast<char>(0xFD); // U+FFFD, little-endian
+        *outPtr++ = static_cast<char>(0xFF);
+        outLeft -= sizeof(char16_t);
     };
 
     while (inLeft > 0) {
         if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1))
             break;
-        if (errno == EILSEQ) {
+        if (errno == E2BIG) {
+            flush();
+        } else if (errno == EILSEQ) {
             // A byte that does not decode: replace it and go on with the next one.
             emitReplacement();
             ++in;
@@ -65,20 +82,15 @@ std::u16string LocaleCodePage::ToText(std::string_view bytes) const
             emitReplacement();
             inLeft = 0;
         } else {
-            break; // E2BIG cannot happen with the room reserved above
+            break;
         }
     }
-    iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
-    iconv_close(cd);
-
-    const std::size_t units = static_cast<std::size_t>(outPtr - out.data()) / sizeof(char16_t);
-    text.resize(units);
-    for (std::size_t i = 0; i < units; ++i) {
-        const auto lo = static_cast<unsigned char>(out[2 * i]);
-        const auto hi = static_cast<unsigned char>(out[2 * i + 1]);
-        text[i] = static_cast<char16_t>(lo | (hi << 8));
+    if (iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1) && errno == E2BIG) {
+        flush();
+        iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
     }
-    return text;
+    flush();
+    iconv_close(cd);
 }
 
 } // namespace norvil

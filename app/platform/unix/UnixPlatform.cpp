@@ -2,6 +2,8 @@
 
 #include "ArgumentText.h"
 
+#include <QString>
+
 #include <vector>
 
 namespace norvil {
@@ -11,17 +13,17 @@ ProgramVersion OwnProgramVersion()
     return {NORVIL_VERSION_MAJOR, NORVIL_VERSION_MINOR};
 }
 
-std::u16string ArgumentTextFrom(const QStringList& arguments)
+std::u16string ArgumentTextFrom(int argc, const char* const* argv)
 {
     std::vector<std::u16string> words;
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        words.push_back(arguments[i].toStdU16String());
+    for (int i = 1; i < argc; ++i)
+        words.push_back(QString::fromLocal8Bit(argv[i]).toStdU16String());
     return JoinArguments(words);
 }
 
-Platform UnixPlatform::Services(const QStringList& arguments)
+Platform UnixPlatform::Services(int argc, const char* const* argv)
 {
-    return {&Browser, &Raiser, &AnsiCodePage, OwnProgramVersion(), ArgumentTextFrom(arguments)};
+    return {&Browser, &Raiser, &AnsiCodePage, OwnProgramVersion(), ArgumentTextFrom(argc, argv)};
 }
 
 } // namespace norvil

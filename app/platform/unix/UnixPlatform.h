@@ -4,15 +4,14 @@
 #include "LocaleCodePage.h"
 #include "QtWindowRaiser.h"
 
-#include <QStringList>
 
 namespace norvil {
 
 // The program's own version, set by the build.
 ProgramVersion OwnProgramVersion();
 
-// The argument text: the arguments after the program's own name, joined with single blanks.
-std::u16string ArgumentTextFrom(const QStringList& arguments);
+// The argument text: argv[1] on, exactly as delivered, joined with single blanks.
+std::u16string ArgumentTextFrom(int argc, const char* const* argv);
 
 // The real services of this platform, alive as long as the program runs.
 struct UnixPlatform {
@@ -20,7 +19,7 @@ struct UnixPlatform {
     QtWindowRaiser Raiser;
     LocaleCodePage AnsiCodePage;
 
-    Platform Services(const QStringList& arguments);
+    Platform Services(int argc, const char* const* argv);
 };
 
 } // namespace norvil

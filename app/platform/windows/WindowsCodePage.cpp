@@ -68,7 +68,12 @@ WindowsCodePage::WindowsCodePage(unsigned codePage)
 {
 }
 
-std::u16string WindowsCodePage::ToText(std::string_view bytes) const
+void WindowsCodePage::Decode(std::string_view bytes, const TextOut& out) const
+{
+    out(Convert(bytes));
+}
+
+std::u16string WindowsCodePage::Convert(std::string_view bytes) const
 {
     const UINT codePage = m_codePage == CP_ACP ? GetACP() : m_codePage;
     CPINFO info{};
