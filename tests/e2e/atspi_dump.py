@@ -3,9 +3,13 @@
 
 Run once per read: a short-lived reader never sees stale cached values.
 Usage: atspi_dump.py PID
+       atspi_dump.py --focus SECONDS   prints "ready", then each focus change on the bus as a
+                                       JSON line, until a push button takes the focus or time is up
 """
 import json
+import os
 import sys
+import threading
 
 import pyatspi
 
@@ -37,7 +41,26 @@ def walk(node, depth, out):
             walk(child, depth + 1, out)
 
 
+def follow_focus(seconds):
+    """What a screen reader that follows the focus is told, event by event."""
+    def on_focus(event):
+        if not event.detail1:
+            return
+        node = event.source
+        print(json.dumps({"pid": node.get_process_id(), "role": node.getRoleName(), "name": node.name,
+                          "description": node.description}, ensure_ascii=False), flush=True)
+        if node.getRoleName() == "push button":
+            os._exit(0)  # stopping the registry from inside its own callback does not return
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    threading.Timer(seconds, pyatspi.Registry.stop).start()
+    print("ready", flush=True)
+    pyatspi.Registry.start()
+    return 0
+
+
 def main():
+    if sys.argv[1] == "--focus":
+        return follow_focus(float(sys.argv[2]))
     pid = int(sys.argv[1])
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):

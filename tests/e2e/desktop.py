@@ -197,6 +197,17 @@ class Desktop:
             return []
         return [json.loads(line) for line in result.stdout.splitlines()]
 
+    def follow_focus(self, seconds=30):
+        """Starts a reader that follows the focus as a screen reader does; returns once it listens.
+        Its finish() gives the focus changes it saw, up to the first push button."""
+        reader = subprocess.Popen([SYSTEM_PYTHON, os.path.join(HERE, "atspi_dump.py"), "--focus", str(seconds)],
+                                  env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
+                                  start_new_session=True)
+        if reader.stdout.readline().strip() != "ready":
+            stop(reader)
+            raise RuntimeError("the focus reader did not start")
+        return FocusReader(reader, seconds)
+
     # ----- watching the root window for mapped windows ---------------------------------------
     def watch_maps(self):
         path = os.path.join(self.dir, f"maps-{time.monotonic_ns()}.log")
@@ -232,6 +243,19 @@ class MapWatch:
         stop(self.process)
         with open(self.path) as f:
             return [line for line in f.read().splitlines() if line.startswith("MapNotify")]
+
+
+class FocusReader:
+    def __init__(self, process, seconds):
+        self.process, self.seconds = process, seconds
+
+    def finish(self):
+        try:
+            out, _ = self.process.communicate(timeout=self.seconds + 10)
+        except subprocess.TimeoutExpired:
+            stop(self.process)
+            out = ""
+        return [json.loads(line) for line in out.splitlines() if line.startswith("{")]
 
 
 class Nginx:

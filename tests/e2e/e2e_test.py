@@ -43,6 +43,7 @@ def setUpModule():
         "latest.txt": "<E2EApp:1.0.0>\n",
         "nameless.txt": "<SomeoneElse:9.9>\n",
         "badnumber.txt": "<E2EApp:1.99999999999>\n",
+        "words.txt": "<-reverse:2.0.0>\n<E2E[*]App:2.0.0>\n",
         "download.html": "<html><body>download</body></html>\n",
     }
     for name, text in files.items():
@@ -72,11 +73,12 @@ def tearDownModule():
 class Run:
     """One norvil process. Its words carry a marker, so that any process it leaves can be found."""
 
-    def __init__(self, file, switches=(), version="1.0.0", url1=None):
+    def __init__(self, file, switches=(), version="1.0.0", url1=None, name="E2EApp"):
         self.marker = "m" + uuid.uuid4().hex[:12]
         self.url2 = WEB.url("download.html") + f"?from={self.marker}&lang=ja#top"
         url1 = url1 or WEB.url(file)
-        self.args = ["E2EApp", version, url1 + ("&" if "?" in url1 else "?") + self.marker, self.url2, *switches]
+        self.url1 = url1 + ("&" if "?" in url1 else "?") + self.marker
+        self.args = [name, version, self.url1, self.url2, *switches]
         self.stderr_path = os.path.join(DESKTOP.dir, self.marker + ".stderr")
         with open(self.stderr_path, "w") as stderr:
             self.process = subprocess.Popen([NORVIL, *self.args], env=DESKTOP.app_env, start_new_session=True,
@@ -224,6 +226,55 @@ class Accessibility(unittest.TestCase):
                     self.assertIn(detail, labels(tree))
                     self.assertEqual(buttons(tree), ["閉じる(C)"])
                     self.assertEqual([n["name"] for n in focused(tree)], ["閉じる(C)"])
+                finally:
+                    run.stop()
+
+
+class WordsAsGiven(unittest.TestCase):
+    """Every word reaches the program as written: the toolkit neither takes nor applies any."""
+
+    def test_words_that_look_like_toolkit_options(self):
+        cases = [
+            ("-reverse", ("/d", "-platform", "offscreen", "-qwindowtitle", "T", "-stylesheet", "none.qss")),
+            ("E2E[*]App", ("/d", "-style", "windows", "-display", ":999", "-session", "x")),
+        ]
+        for name, switches in cases:
+            with self.subTest(name=name):
+                run = Run("words.txt", switches, name=name)
+                try:
+                    window = run.wait_window()
+                    self.assertIsNotNone(window, "no window on this display: " + run.diagnostics())
+                    title = f"{name} 最新バージョンの確認"
+                    self.assertIn(f'"{title}"', DESKTOP.xprop(window, "_NET_WM_NAME"))
+                    tree = run.wait_tree(has_label(UPDATE_HEADLINE))
+                    self.assertTrue(tree, "the name was not searched as given: " + run.diagnostics())
+                    self.assertEqual([(n["role"], n["name"]) for n in tree if n["depth"] == 1], [("dialog", title)])
+                    log = [n for n in tree if n["role"] == "text"][0]["text"].splitlines()
+                    self.assertEqual(log[1:5], [f"Name:\t{name}", "Ver:\t1.0.0", f"URL1:\t{run.url1}", f"URL2:\t{run.url2}"])
+                finally:
+                    run.stop()
+
+
+class ScreenReader(unittest.TestCase):
+    """A reader that follows the focus is told the outcome when the result page appears."""
+
+    def test_outcome_reaches_the_reader_with_the_focus(self):
+        cases = [
+            ("newer.txt", (), "ダウンロードページを表示(O)", UPDATE_HEADLINE + " ダウンロードページを表示しますか？"),
+            ("newer.txt", ("/h",), "ダウンロードページを表示(O)", UPDATE_HEADLINE + " ダウンロードページを表示しますか？"),
+            ("latest.txt", (), "閉じる(C)", LATEST_HEADLINE + " 現在使っているバージョンが最新です。"),
+        ]
+        for file, switches, button, outcome in cases:
+            with self.subTest(file=file, switches=switches):
+                reader = DESKTOP.follow_focus()
+                run = Run(file, switches)
+                try:
+                    seen = [e for e in reader.finish() if e["pid"] == run.process.pid]
+                    self.assertTrue(seen, "no focus change reached the reader: " + run.diagnostics())
+                    self.assertEqual((seen[-1]["role"], seen[-1]["name"], seen[-1]["description"]),
+                                     ("push button", button, outcome))
+                    window = run.tree()[1]
+                    self.assertEqual((window["role"], window["name"]), ("dialog", "E2EApp 最新バージョンの確認"))
                 finally:
                     run.stop()
 
