@@ -26,22 +26,38 @@ void frmMain::OnRequestError()
 
 QString frmMain::ReadResponseText()
 {
-    QByteArray buffer;
+    // The body is turned into text while it is drained, a run of whole lines at a time, so the
+    // bytes and the text are never both held whole. No code page uses a line feed inside a
+    // character, so the text is the same as if the body were converted in one go.
+    constexpr qsizetype kRunBytes = 256 * 1024;
+    QString text;
+    QByteArray buffer; // bytes not yet converted
+    bool markChecked = false;
+    auto convert = [&](qsizetype size) {
+        std::string_view bytes(buffer.constData(), static_cast<std::size_t>(size));
+        if (!markChecked) {
+            // A byte-order mark is dropped; the rest is read in the ANSI code page, UTF-8 or not.
+            bytes = norvil::SkipUtf8ByteOrderMark(bytes);
+            markChecked = true;
+        }
+        m_platform.AnsiCodePage->Decode(bytes, [&text](std::u16string_view piece) {
+            text.append(reinterpret_cast<const QChar*>(piece.data()), static_cast<qsizetype>(piece.size()));
+        });
+        buffer.remove(0, size);
+    };
+
     for (;;) {
         const QByteArray piece = cInet->GetChunk(1024, Inet::icByteArray);
         if (IsArrayEmpty(piece))
             break;
-        buffer.append(piece); // grows geometrically: linear in the body's size
+        buffer.append(piece);
+        if (buffer.size() >= kRunBytes) {
+            const qsizetype lineEnd = buffer.lastIndexOf('\n');
+            if (lineEnd >= 0)
+                convert(lineEnd + 1);
+        }
     }
-
-    // A byte-order mark is dropped; the rest is read in the ANSI code page, UTF-8 or not.
-    const std::string_view body = norvil::SkipUtf8ByteOrderMark(
-        std::string_view(buffer.constData(), static_cast<std::size_t>(buffer.size())));
-    QString text;
-    text.reserve(static_cast<qsizetype>(body.size())); // enough for UTF-8 and single-byte sets
-    m_platform.AnsiCodePage->Decode(body, [&text](std::u16string_view piece) {
-        text.append(reinterpret_cast<const QChar*>(piece.data()), static_cast<qsizetype>(piece.size()));
-    });
+    convert(buffer.size());
     return text;
 }
 

@@ -6,14 +6,44 @@ Both run side by side in one session, alternating, under one Xvfb display; an HT
 """
 import http.server
 import os
+import shutil
 import statistics
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "e2e"))
 import desktop  # noqa: E402
+
+
+LIMIT = 16 * 1024 * 1024
+LARGE = {"8mib.txt": 8 * 1024 * 1024, "16mib.txt": LIMIT - 1}  # the largest body accepted
+
+
+def write_large_body(path, size):
+    """80-column lines, the name at the very end; written a line at a time, so that the harness
+    stays small (its children inherit its peak memory figure)."""
+    line = b"x" * 78 + b"\r\n"
+    tail = b"<MyApp:2.0>"
+    lines, rest = divmod(size - len(tail), len(line))
+    with open(path, "wb") as f:
+        for _ in range(lines):
+            f.write(line)
+        f.write(b"x" * rest + tail)
+
+
+def serve_large_bodies(folder):
+    """A server in a process of its own: a child forked from a harness that held the bodies
+    would inherit its peak memory figure."""
+    for name, size in LARGE.items():
+        write_large_body(os.path.join(folder, name), size)
+    port = desktop.free_port()
+    server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1", str(port),
+                               "--directory", folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    desktop.wait_for(lambda: desktop.port_open(port), 20)
+    return server, f"http://127.0.0.1:{port}/"
 
 
 class UpdateFile(http.server.BaseHTTPRequestHandler):
@@ -69,6 +99,20 @@ def main():
             times, rss = measure(norvil + ["result"] + words, env, {"result"})
             results["norvil result"].append(times["result"])
             results["norvil rss"].append(rss)
+
+        large = {}
+        folder = tempfile.mkdtemp(prefix="norvil-bench-")
+        big_server, base = serve_large_bodies(folder)
+        for path in LARGE:
+            big_url = base + path
+            big_words = ["MyApp", "1.0", big_url, "http://127.0.0.1/download"]
+            for _ in range(max(3, runs // 3)):
+                _, rss = measure(bare + [big_url], env, {"result"})
+                large.setdefault((path, "bare"), []).append(rss)
+                _, rss = measure(norvil + ["result"] + big_words, env, {"result"})
+                large.setdefault((path, "norvil"), []).append(rss)
+        desktop.stop(big_server)
+        shutil.rmtree(folder, ignore_errors=True)
     finally:
         screen.stop()
         server.shutdown()
@@ -82,6 +126,10 @@ def main():
     print(f"peak memory of a whole run: norvil {med['norvil rss'] / 1024:.1f} MiB, bare window "
           f"{med['bare rss'] / 1024:.1f} MiB, difference {extra:+.1f} MiB (target <= +3 MiB)")
     print(f"start -> result page painted: {med['norvil result'] * 1000:.1f} ms (target <= 1030 ms, 1000 of it the start timer)")
+    for path, size in LARGE.items():
+        ours, bare = (statistics.median(large[(path, who)]) / 1024 for who in ("norvil", "bare"))
+        print(f"peak memory, {size} byte body: norvil {ours:.1f} MiB, bare window that fetches and decodes {bare:.1f} MiB, "
+              f"difference {ours - bare:+.1f} MiB (target <= 0)")
 
 
 if __name__ == "__main__":

@@ -48,6 +48,14 @@ def free_port():
         return s.getsockname()[1]
 
 
+def port_open(port):
+    try:
+        with socket.create_connection(("127.0.0.1", port), timeout=1):
+            return True
+    except OSError:
+        return False
+
+
 def stop(process, timeout=5):
     """Stops a process started in a session of its own, with everything it started."""
     if process is None:
@@ -293,16 +301,9 @@ http {{
     def start(self):
         self.process = subprocess.Popen(["nginx", "-p", self.prefix, "-c", "nginx.conf"], start_new_session=True,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if not wait_for(lambda: self._answers(), 20):
+        if not wait_for(lambda: port_open(self.port), 20):
             raise RuntimeError("nginx did not start")
         return self
-
-    def _answers(self):
-        try:
-            with socket.create_connection(("127.0.0.1", self.port), timeout=1):
-                return True
-        except OSError:
-            return False
 
     def url(self, path):
         return f"http://127.0.0.1:{self.port}/{path}"
