@@ -1,5 +1,5 @@
-// What the whole check does when the server or the network misbehaves: every row runs the real
-// window against real sockets on 127.0.0.1, shown and in hidden mode, each within a bound.
+// Every outcome of the transfer, as the window shows and logs it: each row runs the real window
+// against real sockets on 127.0.0.1, within a bound.
 
 #include "Inet.h"
 #include "TestHttpServer.h"
@@ -204,37 +204,25 @@ void tst_FaultMatrix::matrix()
 
     const QString words = QStringLiteral("MyApp 1.0 %1 http://127.0.0.1/download").arg(url.toString());
 
-    // Shown: the page and the log lines.
-    {
-        WindowRun run(words, kTimeoutSeconds);
-        run.Tick();
-        QVERIFY(run.WaitForOutcome(30000));
-        QCOMPARE(Outcome(*run.form), outcome);
-        const QStringList lines = run.LogLines();
-        if (outcome == kTransferError) {
-            QCOMPARE(lines.mid(lines.size() - 3, 1), QStringList{QStringLiteral("--- Error ---")});
-            const QString failure = lines.at(lines.size() - 2);
-            QCOMPARE(failure, QString::number(run.form->cInet->ResponseCode()) + ':' + run.form->cInet->ResponseInfo());
-            QVERIFY(run.form->cInet->ResponseCode() != 0);
-            QVERIFY2(failure.contains(infoPart, Qt::CaseInsensitive), qPrintable(failure));
-            QCOMPARE(lines.last(), QString());
-            QVERIFY(!lines.contains(QStringLiteral("--- Received File ---"))); // never a half body
-        } else {
-            const qsizetype received = lines.indexOf(QStringLiteral("--- Received File ---"));
-            QVERIFY(received >= 0);
-            if (!logPart.isEmpty())
-                QCOMPARE(lines.value(received + 1), logPart);
-        }
-    }
-
-    // Hidden: shown only for a newer version; otherwise the window ends by itself, unseen.
-    {
-        WindowRun run(words + QStringLiteral(" /h"), kTimeoutSeconds);
-        run.Tick();
-        QVERIFY(run.WaitForOutcome(30000));
-        QCOMPARE(run.form->IsUnloaded(), outcome != kUpdate);
-        QCOMPARE(run.shownCount > 0, outcome == kUpdate);
-        QVERIFY(!run.form->cInet->StillExecuting());
+    WindowRun run(words, kTimeoutSeconds);
+    run.Tick();
+    QVERIFY(run.WaitForOutcome(30000));
+    QCOMPARE(Outcome(*run.form), outcome);
+    QVERIFY(!run.form->cInet->StillExecuting());
+    const QStringList lines = run.LogLines();
+    if (outcome == kTransferError) {
+        QCOMPARE(lines.mid(lines.size() - 3, 1), QStringList{QStringLiteral("--- Error ---")});
+        const QString failure = lines.at(lines.size() - 2);
+        QCOMPARE(failure, QString::number(run.form->cInet->ResponseCode()) + ':' + run.form->cInet->ResponseInfo());
+        QVERIFY(run.form->cInet->ResponseCode() != 0);
+        QVERIFY2(failure.contains(infoPart, Qt::CaseInsensitive), qPrintable(failure));
+        QCOMPARE(lines.last(), QString());
+        QVERIFY(!lines.contains(QStringLiteral("--- Received File ---"))); // never a half body
+    } else {
+        const qsizetype received = lines.indexOf(QStringLiteral("--- Received File ---"));
+        QVERIFY(received >= 0);
+        if (!logPart.isEmpty())
+            QCOMPARE(lines.value(received + 1), logPart);
     }
 }
 
@@ -248,7 +236,8 @@ void tst_FaultMatrix::closeAfterTheResult()
     run.form->close();
     QVERIFY(run.form->IsUnloaded());
     QVERIFY(!run.form->cInet->StillExecuting());
-    QTest::qWait(kTimeoutSeconds * 1000 + 500); // past the time-out: nothing arrives late
+    // Proving that nothing arrives late takes waiting past the time-out.
+    QTest::qWait(kTimeoutSeconds * 1000 + 500);
     QCOMPARE(run.form->LogText(), log);
     QCOMPARE(run.unloadedCount, 1);
 }

@@ -1,10 +1,9 @@
-// The Linux platform services: the code page, the browser opener's codes, the argument text;
+// The Linux platform services: the code page and the browser opener's codes;
 // and the Windows executable's icon file, which must stay the icon the window draws.
 
 #include "Appearance.h"
 #include "DesktopBrowserOpener.h"
 #include "LocaleCodePage.h"
-#include "UnixPlatform.h"
 
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -21,9 +20,6 @@ private slots:
     void plainLocaleCountsAsUtf8();
     void missingLocalDocuments_data();
     void missingLocalDocuments();
-    void argumentText_data();
-    void argumentText();
-    void programVersionFromTheBuild();
     void windowsIconIsTheWindowIcon();
 };
 
@@ -90,35 +86,6 @@ void tst_Platform::missingLocalDocuments()
     const QString text = asFileUrl ? QUrl::fromLocalFile(path).toString() : path;
     norvil::DesktopBrowserOpener opener;
     QCOMPARE(opener.Open(text.toStdU16String()), code);
-}
-
-void tst_Platform::argumentText_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("program name only") << QStringList{"norvil"} << QString();
-    QTest::newRow("four words and switches") << QStringList{"norvil", "App", "1.0", "u1", "u2", "/h", "/d"}
-                                             << QStringLiteral("App 1.0 u1 u2 /h /d");
-    QTest::newRow("empty argument") << QStringList{"norvil", "App", "", "1.0"} << QStringLiteral("App  1.0");
-}
-
-void tst_Platform::argumentText()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, text);
-    std::vector<QByteArray> bytes;
-    std::vector<const char*> argv;
-    for (const QString& word : arguments)
-        bytes.push_back(word.toUtf8());
-    for (const QByteArray& word : bytes)
-        argv.push_back(word.constData());
-    QCOMPARE(QString::fromStdU16String(norvil::ArgumentTextFrom(static_cast<int>(argv.size()), argv.data())), text);
-}
-
-void tst_Platform::programVersionFromTheBuild()
-{
-    QCOMPARE(norvil::OwnProgramVersion().Major, 1);
-    QCOMPARE(norvil::OwnProgramVersion().Minor, 0);
 }
 
 void tst_Platform::windowsIconIsTheWindowIcon()

@@ -1,5 +1,5 @@
 #include "ArgumentText.h"
-#include "TinyTest.h"
+#include "CoreTest.h"
 #include "clsCommandLine.h"
 
 #include <string>
@@ -38,10 +38,10 @@ const std::vector<ImportRow> kImportRows = {
 
 } // namespace
 
-TEST_CASE(ImportSplitsWordsAndFindsSwitches)
+TEST_CASE("ImportSplitsWordsAndFindsSwitches")
 {
     for (const ImportRow& row : kImportRows) {
-        ROW(row.name);
+        INFO(row.name);
         clsCommandLine cmd;
         CHECK_EQ(cmd.Import(row.text), row.ok);
         CHECK_EQ(cmd.Name(), row.Name);
@@ -53,7 +53,7 @@ TEST_CASE(ImportSplitsWordsAndFindsSwitches)
     }
 }
 
-TEST_CASE(SecondImportStartsClean)
+TEST_CASE("SecondImportStartsClean")
 {
     clsCommandLine cmd;
     CHECK(cmd.Import(u"App 1.0 u1 u2 /h /d"));
@@ -64,7 +64,7 @@ TEST_CASE(SecondImportStartsClean)
     CHECK(!cmd.IsDebug());
 }
 
-TEST_CASE(JoinArgumentsWithSingleBlanks)
+TEST_CASE("JoinArgumentsWithSingleBlanks")
 {
     struct Row {
         const char* name;
@@ -78,12 +78,12 @@ TEST_CASE(JoinArgumentsWithSingleBlanks)
         {"blank inside an argument is kept", {u"My App", u"1.0"}, u"My App 1.0"},
     };
     for (const Row& row : rows) {
-        ROW(row.name);
+        INFO(row.name);
         CHECK_EQ(norvil::JoinArguments(row.args), row.text);
     }
 }
 
-TEST_CASE(SkipProgramPathOfRawCommandLine)
+TEST_CASE("SkipProgramPathOfRawCommandLine")
 {
     struct Row {
         const char* name;
@@ -102,7 +102,7 @@ TEST_CASE(SkipProgramPathOfRawCommandLine)
         {"empty", u"", u""},
     };
     for (const Row& row : rows) {
-        ROW(row.name);
+        INFO(row.name);
         CHECK_EQ(std::u16string(norvil::SkipProgramPath(row.raw)), row.rest);
     }
 }

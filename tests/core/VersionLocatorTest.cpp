@@ -1,11 +1,11 @@
-#include "TinyTest.h"
+#include "CoreTest.h"
 #include "VersionLocator.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-TEST_CASE(FindVersionTextInUpdateFile)
+TEST_CASE("FindVersionTextInUpdateFile")
 {
     struct Row {
         const char* name;
@@ -29,7 +29,7 @@ TEST_CASE(FindVersionTextInUpdateFile)
         {"Japanese name", u"<アプリ:1.0>", u"アプリ", u"1.0"},
     };
     for (const Row& row : rows) {
-        ROW(row.name);
+        INFO(row.name);
         const auto found = norvil::FindVersionText(row.text, row.appName);
         CHECK_EQ(found ? std::optional<std::u16string>(std::u16string(*found)) : std::nullopt, row.version);
     }

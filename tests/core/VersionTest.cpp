@@ -1,5 +1,5 @@
 #include "NumberText.h"
-#include "TinyTest.h"
+#include "CoreTest.h"
 #include "clsVersion.h"
 
 #include <cstdint>
@@ -18,7 +18,7 @@ clsVersion Parsed(std::u16string_view text)
 
 } // namespace
 
-TEST_CASE(ReadLeadingNumberRules)
+TEST_CASE("ReadLeadingNumberRules")
 {
     struct Row {
         const char* name;
@@ -80,12 +80,12 @@ TEST_CASE(ReadLeadingNumberRules)
         {"long zeros then digit", std::u16string(100000, u'0') + u"7", 7},
     };
     for (const Row& row : rows) {
-        ROW(row.name);
+        INFO(row.name);
         CHECK_EQ(norvil::ReadLeadingNumber(row.text), row.value);
     }
 }
 
-TEST_CASE(ReadLeadingNumberMegabyteInputs)
+TEST_CASE("ReadLeadingNumberMegabyteInputs")
 {
     // Each of these must come back at once (linear time) with the right answer.
     CHECK_EQ(norvil::ReadLeadingNumber(std::u16string(1 << 20, u'9')), std::optional<std::int32_t>());
@@ -96,7 +96,7 @@ TEST_CASE(ReadLeadingNumberMegabyteInputs)
     CHECK_EQ(norvil::ReadLeadingNumber(std::u16string(1 << 20, u' ') + u"3"), std::optional<std::int32_t>(3));
 }
 
-TEST_CASE(ImportComponentsAndLetter)
+TEST_CASE("ImportComponentsAndLetter")
 {
     struct Row {
         const char* name;
@@ -127,7 +127,7 @@ TEST_CASE(ImportComponentsAndLetter)
         {"too big fourth ignored", u"1.2.3.99999999999", true, 1, 2, 3, u"", u"Ver 1.2.3"},
     };
     for (const Row& row : rows) {
-        ROW(row.name);
+        INFO(row.name);
         clsVersion v;
         CHECK_EQ(v.Import(row.text), row.ok);
         CHECK_EQ(v.Major(), row.major);
@@ -138,7 +138,7 @@ TEST_CASE(ImportComponentsAndLetter)
     }
 }
 
-TEST_CASE(SecondImportResets)
+TEST_CASE("SecondImportResets")
 {
     clsVersion v;
     CHECK(v.Import(u"3.4.5c"));
@@ -148,7 +148,7 @@ TEST_CASE(SecondImportResets)
     CHECK_EQ(v.Test(), std::u16string());
 }
 
-TEST_CASE(CompareLadder)
+TEST_CASE("CompareLadder")
 {
     struct Row {
         const char* name;
@@ -173,12 +173,12 @@ TEST_CASE(CompareLadder)
         {"empty equals zero", u"", u"0.0.0", 0},
     };
     for (const Row& row : rows) {
-        ROW(row.name);
+        INFO(row.name);
         CHECK_EQ(static_cast<int>(Parsed(row.self).Compare(Parsed(row.other))), row.expected);
     }
 }
 
-TEST_CASE(CompareIsAntisymmetricAndTransitive)
+TEST_CASE("CompareIsAntisymmetricAndTransitive")
 {
     // Every text built from a few numbers, missing components and letters of both cases.
     std::vector<clsVersion> versions;

@@ -1,7 +1,7 @@
 // The argument text as a real process receives it: the helper is started with an exact raw
 // command line and echoes what the program would read.
 
-#include "TinyTest.h"
+#include "CoreTest.h"
 #include "WindowsTestSupport.h"
 #include "clsCommandLine.h"
 
@@ -53,13 +53,13 @@ bool Launch(const wintest::fs::path& program, bool quotedPath, const std::u16str
 
 } // namespace
 
-TEST_CASE(ArgumentTextFromRealLaunches)
+TEST_CASE("ArgumentTextFromRealLaunches")
 {
     const wintest::ScratchFolder folder(L"norvil launch test");
     const wintest::fs::path program = folder.CopyOfEcho(L"echo with blanks.exe");
     int row = 0;
     for (const LaunchRow& r : kLaunchRows) {
-        ROW(r.name);
+        INFO(r.name);
         const wintest::fs::path echoFile = folder.Path() / (L"echo" + std::to_wstring(++row) + L".bin");
         wintest::SetEchoFile(echoFile);
         CHECK(Launch(program, r.quotedPath, r.afterPath));

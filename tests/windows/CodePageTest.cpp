@@ -1,6 +1,6 @@
 // Bytes of the update file to text through Windows' own code page tables.
 
-#include "TinyTest.h"
+#include "CoreTest.h"
 #include "WindowsCodePage.h"
 
 #include <windows.h>
@@ -36,15 +36,15 @@ const std::vector<CodePageRow> kRows = {
 
 } // namespace
 
-TEST_CASE(CodePageTable)
+TEST_CASE("CodePageTable")
 {
     for (const CodePageRow& r : kRows) {
-        ROW(r.name);
+        INFO(r.name);
         CHECK_EQ(norvil::WindowsCodePage(r.codePage).ToText(r.bytes), r.text);
     }
 }
 
-TEST_CASE(CodePageLargeBodies)
+TEST_CASE("CodePageLargeBodies")
 {
     // Many lines, one bad byte in the middle: only that byte is replaced.
     std::string bytes;
@@ -61,7 +61,7 @@ TEST_CASE(CodePageLargeBodies)
     CHECK_EQ(norvil::WindowsCodePage(932).ToText(line + "\xFF").size(), line.size() + 1);
 }
 
-TEST_CASE(CodePageDefaultIsTheAnsiCodePage)
+TEST_CASE("CodePageDefaultIsTheAnsiCodePage")
 {
     const std::string bytes = "caf\xE9 \x83\x41";
     CHECK_EQ(norvil::WindowsCodePage().ToText(bytes), norvil::WindowsCodePage(GetACP()).ToText(bytes));

@@ -1,6 +1,6 @@
 // Bringing a real window to the top of the window order.
 
-#include "TinyTest.h"
+#include "CoreTest.h"
 #include "Win32WindowRaiser.h"
 
 #include <windows.h>
@@ -38,7 +38,7 @@ bool SameRect(const RECT& a, const RECT& b)
 
 } // namespace
 
-TEST_CASE(RaisedWindowKeepsItsPlace)
+TEST_CASE("RaisedWindowKeepsItsPlace")
 {
     HWND first = MakeWindow(L"first", 30, 40);
     HWND second = MakeWindow(L"second", 90, 100);

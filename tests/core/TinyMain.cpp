@@ -1,6 +1,0 @@
-#include "TinyTest.h"
-
-int main()
-{
-    return tiny::RunAll();
-}
