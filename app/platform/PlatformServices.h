@@ -31,11 +31,11 @@ public:
 // become U+FFFD; this never fails.
 class CodePage {
 public:
-    using TextOut = std::function<void(std::u16string_view)>;
+    using TextSink = std::function<void(std::u16string_view)>;
 
     virtual ~CodePage() = default;
     // Hands the text to out in pieces, in order, so that a large body is never held twice.
-    virtual void Decode(std::string_view bytes, const TextOut& out) const = 0;
+    virtual void Decode(std::string_view bytes, const TextSink& out) const = 0;
 
     std::u16string ToText(std::string_view bytes) const
     {

@@ -42,7 +42,7 @@ TEST_CASE("RaisedWindowKeepsItsPlace")
 {
     HWND first = MakeWindow(L"first", 30, 40);
     HWND second = MakeWindow(L"second", 90, 100);
-    CHECK(first != nullptr && second != nullptr);
+    CHECK((first != nullptr && second != nullptr));
     CHECK(IsAbove(second, first));
 
     RECT before{};

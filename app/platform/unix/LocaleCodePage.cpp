@@ -25,7 +25,7 @@ LocaleCodePage::LocaleCodePage(std::string charset)
 {
 }
 
-void LocaleCodePage::Decode(std::string_view bytes, const TextOut& out) const
+void LocaleCodePage::Decode(std::string_view bytes, const TextSink& out) const
 {
     if (bytes.empty())
         return;

@@ -68,7 +68,7 @@ WindowsCodePage::WindowsCodePage(unsigned codePage)
 {
 }
 
-void WindowsCodePage::Decode(std::string_view bytes, const TextOut& out) const
+void WindowsCodePage::Decode(std::string_view bytes, const TextSink& out) const
 {
     out(Convert(bytes));
 }

@@ -12,7 +12,7 @@ public:
     // codePage: a Windows code page number such as 932 or 65001; 0 (CP_ACP) is the system's
     // ANSI code page.
     explicit WindowsCodePage(unsigned codePage = 0);
-    void Decode(std::string_view bytes, const TextOut& out) const override;
+    void Decode(std::string_view bytes, const TextSink& out) const override;
 
 private:
     std::u16string Convert(std::string_view bytes) const;
