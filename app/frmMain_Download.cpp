@@ -32,6 +32,7 @@ QString frmMain::ReadResponseText()
     constexpr qsizetype kRunBytes = 256 * 1024;
     QString text;
     QByteArray buffer; // bytes not yet converted
+    qsizetype lineEnd = -1; // the last line feed in buffer, or -1
     bool markChecked = false;
     auto convert = [&](qsizetype size) {
         std::string_view bytes(buffer.constData(), static_cast<std::size_t>(size));
@@ -44,18 +45,20 @@ QString frmMain::ReadResponseText()
             text.append(reinterpret_cast<const QChar*>(piece.data()), static_cast<qsizetype>(piece.size()));
         });
         buffer.remove(0, size);
+        lineEnd = -1; // what is left comes after the last line feed
     };
 
     for (;;) {
         const QByteArray piece = cInet->GetChunk(1024, Inet::icByteArray);
         if (IsArrayEmpty(piece))
             break;
+        // Only the new piece is searched: a body without line feeds stays linear.
+        const qsizetype inPiece = piece.lastIndexOf('\n');
+        if (inPiece >= 0)
+            lineEnd = buffer.size() + inPiece;
         buffer.append(piece);
-        if (buffer.size() >= kRunBytes) {
-            const qsizetype lineEnd = buffer.lastIndexOf('\n');
-            if (lineEnd >= 0)
-                convert(lineEnd + 1);
-        }
+        if (buffer.size() >= kRunBytes && lineEnd >= 0)
+            convert(lineEnd + 1);
     }
     convert(buffer.size());
     return text;
