@@ -29,6 +29,12 @@ QNetworkReply::NetworkError ErrorForStatus(int status)
     }
 }
 
+// Qt's own wording for an error it raised for the status alone (no translations are loaded).
+bool IsStatusErrorText(const QNetworkReply& reply)
+{
+    return reply.errorString().startsWith(QLatin1String("Error transferring "));
+}
+
 // True when the reply is a final response that arrived whole and decoded. An error status
 // counts: its body is read like any other. Qt reports a body it could not decode with the same
 // error number as some statuses, so only its own wording for a status error passes; anything
@@ -40,8 +46,7 @@ bool ArrivedWhole(const QNetworkReply& reply)
         return false;
     if (reply.error() == QNetworkReply::NoError)
         return true;
-    return status.toInt() >= 400 && reply.error() == ErrorForStatus(status.toInt())
-        && reply.errorString().startsWith(QLatin1String("Error transferring "));
+    return status.toInt() >= 400 && reply.error() == ErrorForStatus(status.toInt()) && IsStatusErrorText(reply);
 }
 
 // Why a reply that did not arrive whole failed, in the words ResponseInfo gives.
@@ -53,7 +58,7 @@ QString FailureInfo(const QNetworkReply& reply)
             .arg(status.toInt())
             .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
     const QByteArray encoding = reply.rawHeader("Content-Encoding");
-    if (status.isValid() && !encoding.isEmpty() && !reply.errorString().startsWith(QLatin1String("Error transferring ")))
+    if (status.isValid() && !encoding.isEmpty() && !IsStatusErrorText(reply))
         return QStringLiteral("The body could not be decoded (Content-Encoding: %1): %2")
             .arg(QString::fromLatin1(encoding), reply.errorString());
     return reply.errorString();
