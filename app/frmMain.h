@@ -52,11 +52,7 @@ public:
     QTimer* cTimer2 = nullptr;
     Inet* cInet = nullptr;
 
-    // Layout and log (frmMain_Layout.cpp)
-    void AddLog(const QString& line);
-    void cTimer2_Timer();
-    void Form_Terminate() {}
-
+    // The check, in the order it runs.
     // Start-up (frmMain_Startup.cpp)
     void Form_Load();
 
@@ -65,7 +61,12 @@ public:
     void OnRequestError();
     QString ReadResponseText();
     static bool IsArrayEmpty(const QByteArray& bytes);
-    void Form_Unload(std::int16_t& Cancel);
+
+    // Evaluation (frmMain_Evaluation.cpp)
+    void cInet_StateChanged(std::int16_t State);
+    void OnResponseCompleted();
+    std::optional<clsVersion> ParseCurrentVersion(const QString& strVer);
+    std::optional<clsVersion> FindServerVersion(const QString& text, const QString& name);
 
     // Result pages and buttons (frmMain_Pages.cpp)
     void ShowUpdatePage(const clsVersion& version);
@@ -74,11 +75,13 @@ public:
     void cmdOK_Click();
     void cmdClose_Click();
 
-    // Evaluation (frmMain_Evaluation.cpp)
-    void cInet_StateChanged(std::int16_t State);
-    void OnResponseCompleted();
-    std::optional<clsVersion> ParseCurrentVersion(const QString& strVer);
-    std::optional<clsVersion> FindServerVersion(const QString& text, const QString& name);
+    // The end (frmMain_Download.cpp: it cancels a transfer still running)
+    void Form_Unload(std::int16_t& Cancel);
+    void Form_Terminate() {}
+
+    // Layout, log and marquee (frmMain_Layout.cpp)
+    void AddLog(const QString& line);
+    void cTimer2_Timer();
 
     // Client-area sizes in pixels: 6900 twips wide; 1920 twips high, or 5760 in debug mode.
     static constexpr int kClientWidth = 460;
@@ -103,6 +106,8 @@ private:
     bool HandleDialogKey(const QKeyEvent& event);
     void ReportEvaluationFailure(const QString& reason);
     static QString EmptyMarqueeTrack();
+    // Silent mode: only a newer version shows the window; every other outcome ends unseen.
+    bool IsSilent() const { return m_cmd.IsHide() && !m_cmd.IsDebug(); }
 
     norvil::Platform m_platform;
     clsCommandLine m_cmd;

@@ -23,7 +23,7 @@ void frmMain::cInet_StateChanged(std::int16_t State)
         OnRequestError();
         // Hidden mode ends quietly after every failure, a transfer error included: a hidden
         // window that nobody will ever see must not keep the program alive.
-        if (m_cmd.IsHide() && !m_cmd.IsDebug())
+        if (IsSilent())
             Unload();
         break;
     case Inet::icResponseCompleted:
@@ -54,7 +54,7 @@ void frmMain::OnResponseCompleted()
         }
     }
 
-    if (m_cmd.IsDebug() || !m_cmd.IsHide() || isNewer) {
+    if (!IsSilent() || isNewer) {
         ShowWindow();
         m_platform.Raiser->BringToTop(static_cast<std::uintptr_t>(winId()));
     } else {

@@ -53,7 +53,7 @@ void frmMain::Form_Load()
         SetClientHeight(kDebugClientHeight);
 
     // Hidden mode stays invisible until the evaluation decides to show the window.
-    m_hiddenAtLoad = !m_cmd.IsDebug() && m_cmd.IsHide();
+    m_hiddenAtLoad = IsSilent();
     cTimer1->start();
 }
 

@@ -28,7 +28,7 @@ bool clsCommandLine::Import(std::u16string_view strCommandLine)
         *targets[i] = words[i];
     }
 
-    m_IsHide = HasSwitch(strCommandLine, u"/h") ? -1 : 0;
-    m_IsDebug = HasSwitch(strCommandLine, u"/d") ? -1 : 0;
+    m_IsHide = HasSwitch(strCommandLine, u"/h");
+    m_IsDebug = HasSwitch(strCommandLine, u"/d");
     return true;
 }

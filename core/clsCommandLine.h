@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,14 +14,14 @@ public:
     const std::u16string& Ver() const { return m_Ver; }
     const std::u16string& Url1() const { return m_Url1; }
     const std::u16string& Url2() const { return m_Url2; }
-    bool IsHide() const { return m_IsHide != 0; }
-    bool IsDebug() const { return m_IsDebug != 0; }
+    bool IsHide() const { return m_IsHide; }
+    bool IsDebug() const { return m_IsDebug; }
 
 private:
     std::u16string m_Name;
     std::u16string m_Ver;
     std::u16string m_Url1;
     std::u16string m_Url2;
-    std::int16_t m_IsHide = 0;
-    std::int16_t m_IsDebug = 0;
+    bool m_IsHide = false;
+    bool m_IsDebug = false;
 };

@@ -36,7 +36,6 @@ public:
         icError = 11,
         icResponseCompleted = 12,
     };
-    enum Protocol : std::int16_t { icHTTP = 4 };
     enum DataType : std::int32_t { icString = 0, icByteArray = 1 };
 
     // ResponseCode is Qt's QNetworkReply::NetworkError number of the failure; the time-out and
@@ -49,12 +48,6 @@ public:
 
     explicit Inet(QObject* parent = nullptr, int requestTimeoutSeconds = 60);
     ~Inet() override;
-
-    // Stored settings; none of them changes at run time, the URL passed to Execute decides.
-    Protocol protocol() const { return icHTTP; }
-    int RemotePort() const { return 80; }
-    QString URL() const { return QStringLiteral("http://"); }
-    int RequestTimeout() const { return m_requestTimeoutSeconds; }
 
     // Starts the request (operation is the HTTP verb, "GET") and returns at once.
     void Execute(const QString& url, const QString& operation);
