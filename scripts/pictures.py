@@ -2,7 +2,7 @@
 """Renders the update, latest and failure pages and the debug window to docs/*.png.
 
 The real binary runs under Xvfb with openbox and the Japanese fonts, against update files
-served by nginx on 127.0.0.1. Usage: pictures.py PATH_TO_NORVIL
+served on 127.0.0.1. Usage: pictures.py PATH_TO_NORVIL
 """
 import os
 import subprocess
@@ -29,10 +29,10 @@ def main():
     www = tempfile.mkdtemp(prefix="norvil-pictures-")
     os.chmod(www, 0o755)
     screen = desktop.Desktop(800, 600)
-    web = desktop.Nginx(www)
+    web = None
     try:
         screen.start()
-        web.start()
+        web = desktop.WebFolder(www)
         for name, text, version, switches, headline in PICTURES:
             path = os.path.join(www, name + ".txt")
             with open(path, "w") as f:
@@ -51,7 +51,8 @@ def main():
             finally:
                 desktop.stop(process)
     finally:
-        web.stop()
+        if web:
+            web.stop()
         screen.stop()
         subprocess.run(["rm", "-rf", www])
 

@@ -107,17 +107,11 @@ void tst_FaultMatrix::matrix_data()
     QTest::newRow("truncated chunked body")
         << route(m_http, "/chunked-cut", Response("200 OK\r\nTransfer-Encoding: chunked", Chunked(file, 4, false)))
         << kTransferError << QString() << QString();
-    QTest::newRow("Content-Length larger than the body")
-        << route(m_http, "/short", Response("200 OK\r\nContent-Length: 100\r\nConnection: close", file))
-        << kTransferError << QString() << QString();
     QTest::newRow("complete chunked body")
         << route(m_http, "/chunked", Response("200 OK\r\nTransfer-Encoding: chunked", Chunked(file, 4, true)))
         << kUpdate << QString() << QString::fromLatin1(file);
     QTest::newRow("404 with the name in its body")
         << route(m_http, "/missing", Response("404 Not Found\r\nContent-Length: 11\r\nConnection: close", file))
-        << kUpdate << QString() << QString::fromLatin1(file);
-    QTest::newRow("500 with the name in its body")
-        << route(m_http, "/broken", Response("500 Internal Server Error\r\nContent-Length: 11\r\nConnection: close", file))
         << kUpdate << QString() << QString::fromLatin1(file);
     QTest::newRow("451 with the name in its body")
         << route(m_http, "/legal", Response("451 Unavailable For Legal Reasons\r\nContent-Length: 11\r\nConnection: close", file))
@@ -149,8 +143,6 @@ void tst_FaultMatrix::matrix_data()
 
     // Url1 names a file on a web server; nothing else is read, not even a local pipe.
     QTest::newRow("file: naming a pipe") << QUrl::fromLocalFile(m_fifo) << kTransferError << QStringLiteral("refused: file:") << QString();
-    QTest::newRow("data:") << QUrl(QStringLiteral("data:,%3CMyApp:2.0%3E")) << kTransferError << QStringLiteral("refused: data:") << QString();
-    QTest::newRow("qrc:") << QUrl(QStringLiteral("qrc:/update.txt")) << kTransferError << QStringLiteral("refused: qrc:") << QString();
     QTest::newRow("relative path") << QUrl(QStringLiteral("update.txt")) << kTransferError << QStringLiteral("refused: update.txt") << QString();
 
     m_http.RouteBody("/file", file);
@@ -218,6 +210,9 @@ void tst_FaultMatrix::matrix()
         QVERIFY2(failure.contains(infoPart, Qt::CaseInsensitive), qPrintable(failure));
         QCOMPARE(lines.last(), QString());
         QVERIFY(!lines.contains(QStringLiteral("--- Received File ---"))); // never a half body
+        // A transfer error neither raises nor closes the window the user already sees.
+        QCOMPARE(run.platform.Raiser.Calls, 0);
+        QVERIFY(run.form->isVisible());
     } else {
         const qsizetype received = lines.indexOf(QStringLiteral("--- Received File ---"));
         QVERIFY(received >= 0);

@@ -34,7 +34,6 @@ private slots:
     void bodySizes_data();
     void bodySizes();
     void debugRunLogsEveryStep();
-    void transferErrorShowsFailurePage();
     void keys_data();
     void keys();
     void accessKeys();
@@ -42,7 +41,6 @@ private slots:
     void hiddenMode_data();
     void hiddenMode();
     void startTimerMakesExactlyOneRequest();
-    void noArgumentsEndsAtOnce();
     void windowShape_data();
     void windowShape();
     void marqueeTrack();
@@ -75,16 +73,7 @@ void tst_frmMain::pages_data()
     QTest::newRow("x<MyApp:1.2.0>y over 1.1.9") << QByteArray("x<MyApp:1.2.0>y") << "MyApp" << "1.1.9" << kUpdate
         << QStringLiteral("最新バージョン「Ver 1.2.0」が公開されています。") << ask;
     QTest::newRow("x<MyApp:1.2.0>y over 1.2.0") << QByteArray("x<MyApp:1.2.0>y") << "MyApp" << "1.2.0" << kLatest << latest2 << latest3;
-    QTest::newRow("release 1.2.0 over test build 1.2.0b") << QByteArray("x<MyApp:1.2.0>y") << "MyApp" << "1.2.0b" << kUpdate
-        << QStringLiteral("最新バージョン「Ver 1.2.0」が公開されています。") << ask;
-    QTest::newRow("test build 1.2.0b over 1.1.9") << QByteArray("MyApp=1.2.0b>") << "MyApp" << "1.1.9" << kUpdate
-        << QStringLiteral("最新バージョン「Ver 1.2.0b」が公開されています。") << ask;
-    QTest::newRow("MyApp=1.2.0 CRLF, no >") << QByteArray("MyApp=1.2.0\r\n") << "MyApp" << "1.2.0" << kLatest << latest2 << latest3;
-    QTest::newRow("MyApp=> is 0.0.0") << QByteArray("MyApp=>") << "MyApp" << "1.0" << kLatest << latest2 << latest3;
-    QTest::newRow("name last in the text") << QByteArray("abc MyApp") << "MyApp" << "1.0" << kLatest << latest2 << latest3;
-    QTest::newRow("first match inside MyApp2") << QByteArray("MyApp2=3.0>MyApp=1.0>") << "MyApp" << "0.1" << kLatest << latest2 << latest3;
     QTest::newRow("name missing") << QByteArray("Other=9.0>") << "MyApp" << "1.0" << kFailure << failure2 << notFound;
-    QTest::newRow("name differs in case") << QByteArray("myapp=9.0>") << "MyApp" << "1.0" << kFailure << failure2 << notFound;
     QTest::newRow("installed version too big") << QByteArray("MyApp=1.0>") << "MyApp" << "1.99999999999" << kFailure << failure2 << badNumber;
     QTest::newRow("published version too big") << QByteArray("MyApp=1.&HFFFFFFFF>") << "MyApp" << "1.0" << kFailure << failure2 << badNumber;
     QTest::newRow("BOM then the file") << QByteArray("\xEF\xBB\xBFMyApp=2.0>") << "MyApp" << "1.0" << kUpdate
@@ -205,28 +194,6 @@ void tst_frmMain::debugRunLogsEveryStep()
     QCOMPARE(run.platform.Raiser.LastHandle, static_cast<std::uintptr_t>(run.form->winId()));
     QVERIFY(run.form->isVisible());
     QVERIFY(!run.form->IsUnloaded());
-}
-
-void tst_frmMain::transferErrorShowsFailurePage()
-{
-    WindowRun run(Args(QStringLiteral("MyApp"), QStringLiteral("1.0"), TestHttpServer::RefusedUrl()));
-    run.Tick();
-    QVERIFY(run.WaitForOutcome());
-
-    QCOMPARE(PageOf(*run.form), kFailure);
-    QCOMPARE(run.form->lblMsg3->text(),
-             QStringLiteral("インターネットに接続されていないか、サーバーが停止している可能性があります。"));
-    const QStringList lines = run.LogLines();
-    QCOMPARE(lines.mid(lines.size() - 4, 2),
-             (QStringList{QStringLiteral("--- Start ---"), QStringLiteral("--- Error ---")}));
-    QCOMPARE(lines.at(lines.size() - 2),
-             QString::number(run.form->cInet->ResponseCode()) + ':' + run.form->cInet->ResponseInfo());
-    QVERIFY(run.form->cInet->ResponseCode() != 0);
-    QVERIFY(!run.form->cInet->ResponseInfo().isEmpty());
-    QCOMPARE(lines.last(), QString());
-    // A transfer error neither raises nor closes a window that is already shown.
-    QCOMPARE(run.platform.Raiser.Calls, 0);
-    QVERIFY(run.form->isVisible());
 }
 
 void tst_frmMain::keys_data()
@@ -368,18 +335,6 @@ void tst_frmMain::startTimerMakesExactlyOneRequest()
     const QByteArray request = m_server.Requests().last();
     QVERIFY(request.startsWith("GET /once HTTP/1.1\r\n"));
     QVERIFY(request.endsWith("\r\n\r\n")); // no request body
-}
-
-void tst_frmMain::noArgumentsEndsAtOnce()
-{
-    for (const QString& text : {QString(), QStringLiteral("App 1.0 u1")}) {
-        WindowRun run(text);
-        QVERIFY(run.form->IsUnloaded());
-        QCOMPARE(run.shownCount, 0);
-        QCOMPARE(run.unloadedCount, 1);
-        QCOMPARE(run.form->LogText(), QString());
-        QVERIFY(!run.form->cTimer1->isActive());
-    }
 }
 
 void tst_frmMain::windowShape_data()

@@ -1,7 +1,7 @@
 """A private X desktop for driving the real norvil binary from outside.
 
 Xvfb with openbox as the window manager, a private D-Bus session with the accessibility bus,
-nginx serving a folder on 127.0.0.1, and xdg-open pointed at a recorder instead of a browser.
+a file server on 127.0.0.1, and xdg-open pointed at a recorder instead of a browser.
 Every process started here is stopped by its PID; every wait has a bound.
 """
 import json
@@ -17,7 +17,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 SYSTEM_PYTHON = "/usr/bin/python3"  # pyatspi only works with Debian's own python
 
-TOOLS = ["Xvfb", "openbox", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "nginx", "xdotool",
+TOOLS = ["Xvfb", "openbox", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "xdotool",
          "xprop", "xwininfo", "xev", "xdg-open", "import"]
 
 
@@ -266,49 +266,19 @@ class FocusReader:
         return [json.loads(line) for line in out.splitlines() if line.startswith("{")]
 
 
-class Nginx:
-    """nginx on 127.0.0.1 with a configuration of our own, serving one folder."""
+class WebFolder:
+    """Python's own file server on 127.0.0.1, serving one folder, in a process of its own."""
 
     def __init__(self, root_dir):
-        self.prefix = tempfile.mkdtemp(prefix="norvil-nginx-")
-        os.chmod(self.prefix, 0o755)
-        self.root = root_dir
         self.port = free_port()
-        self.pid_file = os.path.join(self.prefix, "nginx.pid")
-        with open(os.path.join(self.prefix, "nginx.conf"), "w") as f:
-            f.write(f"""
-daemon off;
-worker_processes 1;
-pid {self.pid_file};
-error_log {self.prefix}/error.log;
-events {{ worker_connections 64; }}
-http {{
-    access_log {self.prefix}/access.log;
-    client_body_temp_path {self.prefix}/body;
-    proxy_temp_path {self.prefix}/proxy;
-    fastcgi_temp_path {self.prefix}/fastcgi;
-    uwsgi_temp_path {self.prefix}/uwsgi;
-    scgi_temp_path {self.prefix}/scgi;
-    default_type text/plain;
-    server {{
-        listen 127.0.0.1:{self.port};
-        root {self.root};
-    }}
-}}
-""")
-        self.process = None
-
-    def start(self):
-        self.process = subprocess.Popen(["nginx", "-p", self.prefix, "-c", "nginx.conf"], start_new_session=True,
+        self.process = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1", "--directory",
+                                         root_dir, str(self.port)], start_new_session=True,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not wait_for(lambda: port_open(self.port), 20):
-            raise RuntimeError("nginx did not start")
-        return self
+            raise RuntimeError("the file server did not start")
 
     def url(self, path):
         return f"http://127.0.0.1:{self.port}/{path}"
 
     def stop(self):
-        if self.process:
-            stop(self.process)
-        shutil.rmtree(self.prefix, ignore_errors=True)
+        stop(self.process)

@@ -52,8 +52,7 @@ def setUpModule():
     try:
         DESKTOP = desktop.Desktop()
         DESKTOP.start()
-        WEB = desktop.Nginx(WWW)
-        WEB.start()
+        WEB = desktop.WebFolder(WWW)
     except Exception:
         tearDownModule()
         raise

