@@ -37,7 +37,7 @@ QFont FixedGothic(int pixelSize)
                       pixelSize, QFont::Monospace);
 }
 
-QIcon RingIcon()
+QImage RingImage()
 {
     QImage image(16, 16, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -46,7 +46,12 @@ QIcon RingIcon()
     for (int y = 4; y < 12; ++y)
         for (int x = 4; x < 12; ++x)
             image.setPixel(x, y, (x == 4 || x == 11 || y == 4 || y == 11) ? ring : fill);
-    return QIcon(QPixmap::fromImage(image));
+    return image;
+}
+
+QIcon RingIcon()
+{
+    return QIcon(QPixmap::fromImage(RingImage()));
 }
 
 } // namespace norvil

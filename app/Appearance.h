@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 
 namespace norvil {
 
@@ -12,6 +13,7 @@ QFont FixedGothic(int pixelSize = 13);
 
 // The window icon: a 16 x 16 image whose middle 8 x 8 square is an orange ring around a
 // yellow fill; everything else is transparent.
+QImage RingImage();
 QIcon RingIcon();
 
 } // namespace norvil
