@@ -1,10 +1,12 @@
 #!/usr/bin/python3
-"""Prints the accessibility tree of one process as JSON lines: one object per node.
+"""Reads one process's accessibility tree, or acts on it, as an assistive tool does.
 
 Run once per read: a short-lived reader never sees stale cached values.
-Usage: atspi_dump.py PID
-       atspi_dump.py --focus SECONDS   prints "ready", then each focus change on the bus as a
-                                       JSON line, until a push button takes the focus or time is up
+Usage: atspi_dump.py PID                 prints the tree as JSON lines, one object per node
+       atspi_dump.py --press PID NAME    does the action of the push button named NAME
+       atspi_dump.py --focus SECONDS     prints "ready", then each focus change on the bus as a
+                                         JSON line, until a push button takes the focus or time is up
+Exit status 3: the process (or the button) is not on the bus.
 """
 import json
 import os
@@ -16,17 +18,42 @@ import pyatspi
 
 def text_of(node):
     try:
-        text = node.queryText()
-        return text.getText(0, -1)
-    except NotImplementedError:
-        return None
+        return node.queryText().getText(0, -1)
     except Exception:
         return None
 
 
-def walk(node, depth, out):
+def size_of(node):
+    try:
+        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return [extents.width, extents.height]
+    except Exception:
+        return None
+
+
+def walk(node, depth=0):
+    yield depth, node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def application(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:
+            continue
+    return None
+
+
+def describe(depth, node):
     states = node.getState()
-    out.append({
+    return {
         "depth": depth,
         "role": node.getRoleName(),
         "name": node.name,
@@ -34,11 +61,9 @@ def walk(node, depth, out):
         "showing": states.contains(pyatspi.STATE_SHOWING),
         "focused": states.contains(pyatspi.STATE_FOCUSED),
         "focusable": states.contains(pyatspi.STATE_FOCUSABLE),
-    })
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            walk(child, depth + 1, out)
+        "resizable": states.contains(pyatspi.STATE_RESIZABLE),
+        "size": size_of(node),
+    }
 
 
 def follow_focus(seconds):
@@ -61,21 +86,17 @@ def follow_focus(seconds):
 def main():
     if sys.argv[1] == "--focus":
         return follow_focus(float(sys.argv[2]))
-    pid = int(sys.argv[1])
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        try:
-            if app is None or app.get_process_id() != pid:
-                continue
-        except Exception:
-            continue
-        nodes = []
-        walk(app, 0, nodes)
-        for node in nodes:
-            print(json.dumps(node, ensure_ascii=False))
-        return 0
-    return 3  # the process is not (yet) on the bus
+    press = sys.argv[1] == "--press"
+    app = application(int(sys.argv[2 if press else 1]))
+    if app is None:
+        return 3
+    for depth, node in walk(app):
+        if not press:
+            print(json.dumps(describe(depth, node), ensure_ascii=False))
+        elif node.getRoleName() == "push button" and node.name == sys.argv[3]:
+            node.queryAction().doAction(0)
+            return 0
+    return 3 if press else 0
 
 
 if __name__ == "__main__":

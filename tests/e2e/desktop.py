@@ -1,8 +1,9 @@
-"""A private X desktop for driving the real norvil binary from outside.
+"""A private desktop for driving the real norvil binary from outside.
 
-Xvfb with openbox as the window manager, a private D-Bus session with the accessibility bus,
-a file server on 127.0.0.1, and xdg-open pointed at a recorder instead of a browser.
-Every process started here is stopped by its PID; every wait has a bound.
+Either X (Xvfb with openbox as the window manager) or Wayland (weston's headless compositor, Qt's
+Wayland platform); in both a private D-Bus session with the accessibility bus, and xdg-open
+pointed at a recorder instead of a browser. Every process started here is stopped by its PID;
+every wait has a bound.
 """
 import json
 import os
@@ -16,13 +17,17 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SYSTEM_PYTHON = "/usr/bin/python3"  # pyatspi only works with Debian's own python
+QT_WAYLAND = "/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so"
 
-TOOLS = ["Xvfb", "openbox", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "xdotool",
-         "xprop", "xwininfo", "xev", "xdg-open", "import"]
+TOOLS = {
+    "x11": ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xev", "import"],
+    "wayland": ["weston", QT_WAYLAND],
+}
+COMMON_TOOLS = ["dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "xdg-open"]
 
 
-def missing_tools():
-    missing = [t for t in TOOLS if shutil.which(t) is None and not os.access(t, os.X_OK)]
+def missing_tools(session):
+    missing = [t for t in COMMON_TOOLS + TOOLS[session] if shutil.which(t) is None and not os.path.exists(t)]
     try:
         subprocess.run([SYSTEM_PYTHON, "-c", "import pyatspi"], check=True, capture_output=True, timeout=30)
     except (OSError, subprocess.SubprocessError):
@@ -73,8 +78,8 @@ def stop(process, timeout=5):
 
 
 class Desktop:
-    def __init__(self, width=1280, height=1024):
-        self.width, self.height = width, height
+    def __init__(self, width=1280, height=1024, session="x11"):
+        self.width, self.height, self.session = width, height, session
         self.dir = tempfile.mkdtemp(prefix="norvil-e2e-")
         os.chmod(self.dir, 0o755)
         self.processes = []
@@ -83,11 +88,6 @@ class Desktop:
 
     # ----- start and stop -------------------------------------------------------------------
     def start(self):
-        xvfb = self._spawn(["Xvfb", "-displayfd", "1", "-screen", "0", f"{self.width}x{self.height}x24",
-                            "-dpi", "96", "-nolisten", "tcp"], stdout=subprocess.PIPE)
-        display = xvfb.stdout.readline().decode().strip()
-        if not display:
-            raise RuntimeError("Xvfb did not start")
         empty = os.path.join(self.dir, "empty")
         runtime = os.path.join(self.dir, "runtime")
         os.makedirs(empty)
@@ -98,13 +98,12 @@ class Desktop:
             f.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.recorder_log}"\n')
         os.chmod(recorder, 0o755)
 
-        self.env = {
-            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
-            "HOME": self.dir,
-            "LANG": "C.UTF-8",
-            "DISPLAY": ":" + display,
-            "XDG_RUNTIME_DIR": runtime,
-        }
+        self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": self.dir, "LANG": "C.UTF-8",
+                    "XDG_RUNTIME_DIR": runtime}
+        if self.session == "wayland":
+            self._start_weston()
+        else:
+            self._start_xvfb()
         # The program under test: no desktop environment and no desktop files, so xdg-open
         # falls back to $BROWSER, our recorder.
         self.app_env = dict(self.env, XDG_DATA_DIRS=empty, XDG_DATA_HOME=empty, XDG_CONFIG_HOME=empty,
@@ -120,6 +119,28 @@ class Desktop:
         self.app_env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
         # Qt does not start the accessibility bus itself: it must be announced before the program starts.
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        if self.session == "x11":
+            self._start_openbox()
+        return self
+
+    def _start_xvfb(self):
+        xvfb = self._spawn(["Xvfb", "-displayfd", "1", "-screen", "0", f"{self.width}x{self.height}x24",
+                            "-dpi", "96", "-nolisten", "tcp"], stdout=subprocess.PIPE)
+        display = xvfb.stdout.readline().decode().strip()
+        if not display:
+            raise RuntimeError("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + display
+
+    def _start_weston(self):
+        socket_name = "norvil-wayland"
+        log = os.path.join(self.dir, "weston.log")
+        self._spawn(["weston", "--backend=headless-backend.so", f"--socket={socket_name}", "--idle-time=0",
+                     f"--width={self.width}", f"--height={self.height}", f"--log={log}"])
+        if not wait_for(lambda: os.path.exists(os.path.join(self.env["XDG_RUNTIME_DIR"], socket_name)), 20):
+            raise RuntimeError("weston did not start")
+        self.env.update(WAYLAND_DISPLAY=socket_name, QT_QPA_PLATFORM="wayland")
+
+    def _start_openbox(self):
         # openbox now and then exits at once, silently, on a display that has just come up: try again.
         openbox_log = os.path.join(self.dir, "openbox.log")
         for _ in range(3):
@@ -128,11 +149,9 @@ class Desktop:
             managed = wait_for(lambda: openbox.poll() is not None
                                or "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.xprop_root("_NET_SUPPORTING_WM_CHECK"), 20)
             if managed and openbox.poll() is None:
-                break
-        else:
-            with open(openbox_log) as log:
-                raise RuntimeError("openbox did not start: " + log.read())
-        return self
+                return
+        with open(openbox_log) as log:
+            raise RuntimeError("openbox did not start: " + log.read())
 
     def stop(self):
         for process in reversed(self.processes):
@@ -166,6 +185,11 @@ class Desktop:
         return [int(w) for w in out]
 
     def wait_window(self, pid, timeout=20):
+        """The window once it is shown: its X id, or on Wayland (where a client cannot see its
+        windows from outside) the dialog as the accessibility tree shows it."""
+        if self.session == "wayland":
+            return wait_for(lambda: next((n for n in self.accessibility_tree(pid)
+                                          if n["role"] == "dialog" and n["showing"]), None), timeout, 0.2)
         windows = wait_for(lambda: self.visible_windows(pid), timeout)
         return windows[-1] if windows else None
 
@@ -204,6 +228,11 @@ class Desktop:
                 print("atspi_dump:", result.returncode, result.stderr[-2000:], file=sys.stderr)
             return []
         return [json.loads(line) for line in result.stdout.splitlines()]
+
+    def press(self, pid, button):
+        """Does the button's action through the accessibility bus, as an assistive tool would."""
+        return subprocess.run([SYSTEM_PYTHON, os.path.join(HERE, "atspi_dump.py"), "--press", str(pid), button],
+                              env=self.env, capture_output=True, timeout=30).returncode == 0
 
     def follow_focus(self, seconds=30):
         """Starts a reader that follows the focus as a screen reader does; returns once it listens.
