@@ -253,7 +253,7 @@ class Pages(unittest.TestCase):
 
                     self.assertTrue(DESKTOP.press(run.process.pid, button), "no button " + button)
                     self.assertTrue(run.ended(), "the program did not end")
-                    self.assertEqual(run.process.returncode, 0)
+                    self.assertEqual(run.process.returncode, 0, run.diagnostics())
                     self.assertEqual(desktop.wait_for(DESKTOP.browser_urls, 10) if opens else DESKTOP.browser_urls(),
                                      [run.url2] if opens else [])
                     self.assertTrue(desktop.wait_for(lambda: not run.leftovers(), 10), "processes left behind")
@@ -278,7 +278,7 @@ class HiddenMode(unittest.TestCase):
                 run = Run(file, ("/h",), url1=url1, words=words)
                 try:
                     self.assertTrue(run.ended(30), "the hidden program did not end by itself")
-                    self.assertEqual(run.process.returncode, 0)
+                    self.assertEqual(run.process.returncode, 0, run.diagnostics())
                     if watch:
                         self.assertEqual(watch.maps(), [], "a window was mapped")
                     self.assertEqual(run.leftovers(), [])
