@@ -234,11 +234,11 @@ class Pages(unittest.TestCase):
 
     def test_each_page_and_its_button(self):
         cases = [
-            ("newer.txt", UPDATE_HEADLINE, "ダウンロードページを表示(O)", True),
-            ("latest.txt", LATEST_HEADLINE, "閉じる(C)", False),
-            ("nameless.txt", FAILURE_HEADLINE, "閉じる(C)", False),
+            ("newer.txt", UPDATE_HEADLINE, "ダウンロードページを表示しますか？", "ダウンロードページを表示(O)", True),
+            ("latest.txt", LATEST_HEADLINE, "現在使っているバージョンが最新です。", "閉じる(C)", False),
+            ("nameless.txt", FAILURE_HEADLINE, "バージョン情報が見つかりませんでした。", "閉じる(C)", False),
         ]
-        for file, headline, button, opens in cases:
+        for file, headline, detail, button, opens in cases:
             with self.subTest(file=file):
                 DESKTOP.clear_browser_urls()
                 run = Run(file)
@@ -246,6 +246,7 @@ class Pages(unittest.TestCase):
                     self.assertTrue(run.wait_window(), "no window: " + run.diagnostics())
                     tree = run.wait_tree(has_label(headline))
                     self.assertTrue(tree, "the page did not show: " + run.diagnostics())
+                    self.assertIn(detail, labels(tree))
                     window = [n for n in tree if n["depth"] == 1][0]
                     self.assertEqual((window["role"], window["name"]), ("dialog", "E2EApp 最新バージョンの確認"))
                     self.assertEqual(window["size"], [460, 128])
