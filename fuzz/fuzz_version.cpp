@@ -1,22 +1,23 @@
-// clsVersion: Import never crashes or hangs; Compare is antisymmetric and reflexive; GetText
-// starts with "Ver ".
+// clsVersion: Import never crashes or hangs; Compare is antisymmetric, reflexive and transitive;
+// GetText starts with "Ver ".
 #include "FuzzInput.h"
 #include "clsVersion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::u16string text = FuzzText(data, size);
-    // Two versions from one input: split at the first '|'.
-    const std::size_t bar = text.find(u'|');
-    const std::u16string_view first = std::u16string_view(text).substr(0, bar);
-    const std::u16string_view second =
-        bar == std::u16string::npos ? std::u16string_view() : std::u16string_view(text).substr(bar + 1);
-
-    clsVersion a, b;
-    a.Import(first);
-    b.Import(second);
+    // Three versions from one input, split at '|'.
+    clsVersion a, b, c;
+    std::u16string_view rest = text;
+    for (clsVersion* v : {&a, &b, &c}) {
+        const std::size_t bar = rest.find(u'|');
+        v->Import(rest.substr(0, bar));
+        rest = bar == std::u16string_view::npos ? std::u16string_view() : rest.substr(bar + 1);
+    }
     FUZZ_CHECK(a.Compare(b) == -b.Compare(a));
     FUZZ_CHECK(a.Compare(a) == 0);
+    if (a.Compare(b) <= 0 && b.Compare(c) <= 0)
+        FUZZ_CHECK(a.Compare(c) <= 0);
     FUZZ_CHECK(a.GetText().starts_with(u"Ver "));
     FUZZ_CHECK(b.GetText().starts_with(u"Ver "));
     FUZZ_CHECK(a.Test().size() <= 1);
