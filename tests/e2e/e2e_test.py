@@ -76,7 +76,7 @@ def tearDownModule():
 class Run:
     """One norvil process. Its words carry a marker, so that any process it leaves can be found."""
 
-    def __init__(self, file, switches=(), url1=None, name="E2EApp", words=None):
+    def __init__(self, file, switches=(), url1=None, name="E2EApp", words=None, env=None):
         """words: the number of leading words to pass (or [] for none); the marker still goes
         into the environment's view of the process through its last word."""
         self.marker = "m" + uuid.uuid4().hex[:12]
@@ -88,7 +88,8 @@ class Run:
             self.args = self.args[:words] if words else []
         self.stderr_path = os.path.join(DESKTOP.dir, self.marker + ".stderr")
         with open(self.stderr_path, "w") as stderr:
-            self.process = subprocess.Popen([NORVIL, *self.args], env=DESKTOP.app_env, start_new_session=True,
+            self.process = subprocess.Popen([NORVIL, *self.args], env=dict(DESKTOP.app_env, **(env or {})),
+                                            start_new_session=True,
                                             stdout=subprocess.DEVNULL, stderr=stderr)
         self.window = None
 
@@ -260,6 +261,21 @@ class Pages(unittest.TestCase):
                     self.assertTrue(desktop.wait_for(lambda: not run.leftovers(), 10), "processes left behind")
                 finally:
                     run.stop()
+
+
+@unittest.skipUnless(SESSION == "wayland", "what a Wayland compositor is told")
+class CompositorFacts(unittest.TestCase):
+    def test_the_window_names_its_desktop_entry_and_fixes_its_size(self):
+        run = Run("newer.txt", env={"WAYLAND_DEBUG": "1"})  # the client's protocol requests, on stderr
+        try:
+            self.assertTrue(run.wait_window(), run.diagnostics())
+        finally:
+            run.stop()
+        with open(run.stderr_path, errors="replace") as f:
+            requests = [line.split("-> ", 1)[1].split(".", 1)[1].strip() for line in f if "-> xdg_toplevel@" in line]
+        for request in ('set_app_id("norvil")', "set_min_size(460, 128)", "set_max_size(460, 128)",
+                        'set_title("E2EApp 最新バージョンの確認")'):
+            self.assertIn(request, requests)
 
 
 class HiddenMode(unittest.TestCase):
