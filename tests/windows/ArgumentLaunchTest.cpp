@@ -3,7 +3,6 @@
 
 #include "CoreTest.h"
 #include "WindowsTestSupport.h"
-#include "clsCommandLine.h"
 
 #include <vector>
 
@@ -16,17 +15,16 @@ struct LaunchRow {
     bool quotedPath;             // otherwise the program is named separately and the line starts with a bare word
     std::u16string afterPath;    // what follows the program path on the raw command line
     std::u16string text;         // the argument text the program must read
-    std::u16string ver;          // and the installed version it then finds
 };
 
+// How the rest of the line is cut from the program path is the core table's business; these rows
+// show that a real launch hands the program that line, blanks, quotes and wide characters intact.
 const std::vector<LaunchRow> kLaunchRows = {
-    {"quoted path with blanks", true, u" App 1.0 u1 u2 /h", u"App 1.0 u1 u2 /h", u"1.0"},
-    {"two blanks between words", true, u" App  1.0 u1 u2", u"App  1.0 u1 u2", u""},
-    {"no arguments", true, u"", u"", u""},
-    {"several blanks after the path", true, u"   App 1.0 u1 u2 /d", u"App 1.0 u1 u2 /d", u"1.0"},
-    {"unquoted program word", false, u" App 1.0 u1 u2 /d /h", u"App 1.0 u1 u2 /d /h", u"1.0"},
-    {"quotes and tabs kept", true, u" \"App\" 1.0\tx u1 u2", u"\"App\" 1.0\tx u1 u2", u"1.0\tx"},
-    {"Japanese words", true, u" アプリ 1.0 http://127.0.0.1/更新.txt u2", u"アプリ 1.0 http://127.0.0.1/更新.txt u2", u"1.0"},
+    {"quoted path with blanks", true, u" App  1.0 u1 u2 /h", u"App  1.0 u1 u2 /h"},
+    {"no arguments", true, u"", u""},
+    {"unquoted program word", false, u"   App 1.0 u1 u2 /d /h", u"App 1.0 u1 u2 /d /h"},
+    {"quotes, tabs and Japanese kept", true, u" \"アプリ\" 1.0\tx http://127.0.0.1/更新.txt u2",
+     u"\"アプリ\" 1.0\tx http://127.0.0.1/更新.txt u2"},
 };
 
 // Starts program with exactly this command line and waits for it, at most 30 seconds.
@@ -65,11 +63,5 @@ TEST_CASE("ArgumentTextFromRealLaunches")
         CHECK(Launch(program, r.quotedPath, r.afterPath));
         const std::optional<std::u16string> text = wintest::WaitForEcho(echoFile, 0ms);
         CHECK_EQ(text, std::optional<std::u16string>(r.text));
-
-        // The words themselves are the core suite's business; the second word shows that the
-        // blanks arrived as they were typed.
-        clsCommandLine cmd;
-        CHECK_EQ(cmd.Import(text.value_or(u"")), !r.text.empty());
-        CHECK_EQ(cmd.Ver(), r.ver);
     }
 }
