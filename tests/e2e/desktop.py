@@ -208,13 +208,6 @@ class Desktop:
             return (0, 0, 0, 0)
         return tuple(int(v) for v in out.split("=")[1].split(","))
 
-    def key(self, window, *keys):
-        self.run(["xdotool", "windowactivate", "--sync", str(window)])
-        self.run(["xdotool", "windowfocus", "--sync", str(window)])
-        # Real key strokes (XTEST) to the focused window. With --window xdotool would send
-        # synthetic events, and a release it misses leaves the key down, auto-repeating.
-        self.run(["xdotool", "key", "--clearmodifiers", *keys])
-
     def screenshot(self, path, window=None):
         target = ["-window", "root"] if window is None else ["-frame", "-window", str(window)]
         self.run(["import", *target, path], timeout=60)
