@@ -20,8 +20,12 @@ int main(int argc, char* argv[])
     const QImage ring = norvil::RingImage();
     for (int i = 2; i < argc; ++i) {
         const int size = std::atoi(argv[i]);
+        if (size < 16 || size % 16 != 0) {
+            std::fprintf(stderr, "%s: sizes are whole multiples of 16\n", argv[i]);
+            return 2;
+        }
         const QString path = QDir(folder).filePath(QStringLiteral("norvil-%1.png").arg(size));
-        if (size < 16 || !ring.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path, "PNG")) {
+        if (!ring.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
