@@ -39,11 +39,7 @@ def serve_large_bodies(folder):
     would inherit its peak memory figure."""
     for name, size in LARGE.items():
         write_large_body(os.path.join(folder, name), size)
-    port = desktop.free_port()
-    server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1", str(port),
-                               "--directory", folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    desktop.wait_for(lambda: desktop.port_open(port), 20)
-    return server, f"http://127.0.0.1:{port}/"
+    return desktop.WebFolder(folder)
 
 
 class UpdateFile(http.server.BaseHTTPRequestHandler):
@@ -102,16 +98,16 @@ def main():
 
         large = {}
         folder = tempfile.mkdtemp(prefix="norvil-bench-")
-        big_server, base = serve_large_bodies(folder)
+        big_server = serve_large_bodies(folder)
         for path in LARGE:
-            big_url = base + path
+            big_url = big_server.url(path)
             big_words = ["MyApp", "1.0", big_url, "http://127.0.0.1/download"]
             for _ in range(max(3, runs // 3)):
                 _, rss = measure(bare + [big_url], env, {"result"})
                 large.setdefault((path, "bare"), []).append(rss)
                 _, rss = measure(norvil + ["result"] + big_words, env, {"result"})
                 large.setdefault((path, "norvil"), []).append(rss)
-        desktop.stop(big_server)
+        big_server.stop()
         shutil.rmtree(folder, ignore_errors=True)
     finally:
         screen.stop()
