@@ -5,6 +5,7 @@ Wayland platform); in both a private D-Bus session with the accessibility bus, a
 pointed at a recorder instead of a browser. Every process started here is stopped by its PID;
 every wait has a bound.
 """
+import glob
 import json
 import os
 import sys
@@ -17,7 +18,8 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SYSTEM_PYTHON = "/usr/bin/python3"  # pyatspi only works with Debian's own python
-QT_WAYLAND = "/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so"
+# Qt's Wayland platform plugin, wherever the architecture puts it.
+QT_WAYLAND = next(iter(glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so")), "qt6-wayland (libqwayland-generic.so)")
 
 TOOLS = {
     "x11": ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xev", "import"],
