@@ -3,8 +3,13 @@
 
 The real binary runs under Xvfb with openbox and the Japanese fonts, against update files
 served on 127.0.0.1. Usage: pictures.py PATH_TO_NORVIL
+
+--demo: the bundled example instead (examples/), in debug mode, saved to build/demo.png;
+scripts/demo uses it when there is no display.
+Usage: pictures.py --demo PATH_TO_NORVIL
 """
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -22,39 +27,59 @@ PICTURES = [
 ]
 
 
-def main():
-    norvil = os.path.abspath(sys.argv[1])
+def picture(screen, norvil, args, headline, path):
+    """Runs norvil with args on the screen and saves its window once the page with headline shows."""
+    process = subprocess.Popen([norvil, *args], env=screen.app_env, start_new_session=True)
+    try:
+        window = screen.wait_window(process.pid)
+        shown = desktop.wait_for(
+            lambda: any(n["name"] == headline for n in screen.accessibility_tree(process.pid)), 20, 0.2)
+        if window is None or not shown:
+            raise RuntimeError(f"{os.path.basename(path)}: the page did not appear")
+        screen.screenshot(path, window)
+    finally:
+        desktop.stop(process)
+
+
+def demo(norvil, screen):
+    """The bundled example, as scripts/demo runs it without a display: the debug window on the update page."""
+    web = desktop.WebFolder(os.path.join(ROOT, "examples"))
+    try:
+        args = ["ExampleApp", "1.0.0", web.url("update.txt"), web.url("download.html"), "/d"]
+        picture(screen, norvil, args, "最新バージョン「Ver 1.2.0」が公開されています。", os.path.join(ROOT, "build", "demo.png"))
+        print("wrote build/demo.png")
+    finally:
+        web.stop()
+
+
+def pictures(norvil, screen):
     out_dir = os.path.join(ROOT, "docs")
     os.makedirs(out_dir, exist_ok=True)
     www = tempfile.mkdtemp(prefix="norvil-pictures-")
     os.chmod(www, 0o755)
-    screen = desktop.Desktop(800, 600)
-    web = None
+    web = desktop.WebFolder(www)
     try:
-        screen.start()
-        web = desktop.WebFolder(www)
         for name, text, version, switches, headline in PICTURES:
             path = os.path.join(www, name + ".txt")
             with open(path, "w") as f:
                 f.write(text + "\n")
             os.chmod(path, 0o644)
             args = ["MyApp", version, web.url(name + ".txt"), "https://example.com/download", *switches]
-            process = subprocess.Popen([norvil, *args], env=screen.app_env, start_new_session=True)
-            try:
-                window = screen.wait_window(process.pid)
-                shown = desktop.wait_for(
-                    lambda: any(n["name"] == headline for n in screen.accessibility_tree(process.pid)), 20, 0.2)
-                if window is None or not shown:
-                    raise RuntimeError(f"{name}: the page did not appear")
-                screen.screenshot(os.path.join(out_dir, name), window)
-                print("wrote docs/" + name)
-            finally:
-                desktop.stop(process)
+            picture(screen, norvil, args, headline, os.path.join(out_dir, name))
+            print("wrote docs/" + name)
     finally:
-        if web:
-            web.stop()
+        web.stop()
+        shutil.rmtree(www, ignore_errors=True)
+
+
+def main():
+    run = demo if sys.argv[1] == "--demo" else pictures
+    screen = desktop.Desktop(1024, 768) if run is demo else desktop.Desktop(800, 600)
+    try:
+        screen.start()
+        run(os.path.abspath(sys.argv[-1]), screen)
+    finally:
         screen.stop()
-        subprocess.run(["rm", "-rf", www])
 
 
 if __name__ == "__main__":

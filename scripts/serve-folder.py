@@ -1,6 +1,5 @@
 #!/usr/bin/env python3
-"""Serves a folder over HTTP on 127.0.0.1 at a free port and writes the port to a file; each
-path served is appended to PORT_FILE.served once its response has been sent."""
+"""Serves a folder over HTTP on 127.0.0.1 at a free port and writes the port to a file."""
 import functools
 import http.server
 import sys
@@ -11,12 +10,6 @@ folder, port_file = sys.argv[1], sys.argv[2]
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
-
-    def do_GET(self):
-        super().do_GET()
-        self.wfile.flush()
-        with open(port_file + ".served", "a") as served:
-            served.write(self.path + "\n")
 
 
 handler = functools.partial(QuietHandler, directory=folder)
