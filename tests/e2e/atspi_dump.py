@@ -23,14 +23,6 @@ def text_of(node):
         return None
 
 
-def size_of(node):
-    try:
-        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        return [extents.width, extents.height]
-    except Exception:
-        return None
-
-
 def walk(node, depth=0):
     yield depth, node
     for i in range(node.childCount):
@@ -61,8 +53,6 @@ def describe(depth, node):
         "showing": states.contains(pyatspi.STATE_SHOWING),
         "focused": states.contains(pyatspi.STATE_FOCUSED),
         "focusable": states.contains(pyatspi.STATE_FOCUSABLE),
-        "resizable": states.contains(pyatspi.STATE_RESIZABLE),
-        "size": size_of(node),
     }
 
 

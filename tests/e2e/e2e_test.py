@@ -231,7 +231,8 @@ class ScreenReader(unittest.TestCase):
 
 
 class Pages(unittest.TestCase):
-    """Each page as an assistive tool finds it; its button acts, and the program ends."""
+    """Each page as an assistive tool finds it; its button acts, and the program ends.
+    (Its title and fixed size: WindowFacts on X, CompositorFacts on Wayland.)"""
 
     def test_each_page_and_its_button(self):
         cases = [
@@ -248,11 +249,6 @@ class Pages(unittest.TestCase):
                     tree = run.wait_tree(has_label(headline))
                     self.assertTrue(tree, "the page did not show: " + run.diagnostics())
                     self.assertIn(detail, labels(tree))
-                    window = [n for n in tree if n["depth"] == 1][0]
-                    self.assertEqual((window["role"], window["name"]), ("dialog", "E2EApp 最新バージョンの確認"))
-                    self.assertEqual(window["size"], [460, 128])
-                    self.assertFalse(window["resizable"], "the window can be resized")
-
                     self.assertTrue(DESKTOP.press(run.process.pid, button), "no button " + button)
                     self.assertTrue(run.ended(), "the program did not end")
                     self.assertEqual(run.process.returncode, 0, run.diagnostics())
