@@ -358,11 +358,15 @@ void tst_frmMain::windowShape()
     frmMain& form = *run.form;
     QCOMPARE(form.height(), height);
     QCOMPARE(form.isVisible(), visible);
+    // The window manager keeps a close button whatever it is told; only the flag shows its loss.
+    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!form.windowIcon().isNull());
 
     // The progress page with the empty track; the log area starts below the normal height.
     QVERIFY(form.fraPage[0]->isVisibleTo(&form));
     QVERIFY(!form.fraPage[1]->isVisibleTo(&form));
     QCOMPARE(form.lblProg->text(), QString(18, QChar(0x25A1)));
+    QCOMPARE(form.fraPage[0]->geometry(), QRect(4, 4, 449, 117));
     QVERIFY(form.Label1->geometry().top() >= 128);
     QVERIFY(form.txtLog->geometry().bottom() < 384);
 }
