@@ -113,7 +113,6 @@ private:
     clsCommandLine m_cmd;
     QPushButton* m_defaultButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
-    bool m_hiddenAtLoad = false;
     bool m_placed = false;
     bool m_unloaded = false;
 };

@@ -25,7 +25,8 @@ QString LiteralTitle(QString title)
 void frmMain::Load()
 {
     Form_Load();
-    if (!m_unloaded && !m_hiddenAtLoad)
+    // Silent mode stays invisible until the evaluation decides to show the window.
+    if (!m_unloaded && !IsSilent())
         ShowWindow();
 }
 
@@ -52,8 +53,6 @@ void frmMain::Form_Load()
     if (m_cmd.IsDebug())
         SetClientHeight(kDebugClientHeight);
 
-    // Hidden mode stays invisible until the evaluation decides to show the window.
-    m_hiddenAtLoad = IsSilent();
     cTimer1->start();
 }
 
