@@ -6,7 +6,6 @@ Both run side by side in one session, alternating, under one Xvfb display; an HT
 """
 import http.server
 import os
-import shutil
 import statistics
 import subprocess
 import sys
@@ -97,18 +96,19 @@ def main():
             results["norvil rss"].append(rss)
 
         large = {}
-        folder = tempfile.mkdtemp(prefix="norvil-bench-")
-        big_server = serve_large_bodies(folder)
-        for path in LARGE:
-            big_url = big_server.url(path)
-            big_words = ["MyApp", "1.0", big_url, "http://127.0.0.1/download"]
-            for _ in range(max(3, runs // 3)):
-                _, rss = measure(bare + [big_url], env, {"result"})
-                large.setdefault((path, "bare"), []).append(rss)
-                _, rss = measure(norvil + ["result"] + big_words, env, {"result"})
-                large.setdefault((path, "norvil"), []).append(rss)
-        big_server.stop()
-        shutil.rmtree(folder, ignore_errors=True)
+        with tempfile.TemporaryDirectory(prefix="norvil-bench-") as folder:
+            big_server = serve_large_bodies(folder)
+            try:
+                for path in LARGE:
+                    big_url = big_server.url(path)
+                    big_words = ["MyApp", "1.0", big_url, "http://127.0.0.1/download"]
+                    for _ in range(max(3, runs // 3)):
+                        _, rss = measure(bare + [big_url], env, {"result"})
+                        large.setdefault((path, "bare"), []).append(rss)
+                        _, rss = measure(norvil + ["result"] + big_words, env, {"result"})
+                        large.setdefault((path, "norvil"), []).append(rss)
+            finally:
+                big_server.stop()
     finally:
         screen.stop()
         server.shutdown()

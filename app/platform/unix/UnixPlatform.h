@@ -4,7 +4,6 @@
 #include "LocaleCodePage.h"
 #include "QtWindowRaiser.h"
 
-
 namespace norvil {
 
 // The program's own version, set by the build.
