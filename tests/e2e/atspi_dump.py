@@ -51,7 +51,6 @@ def describe(depth, node):
         "name": node.name,
         "text": text_of(node),
         "showing": states.contains(pyatspi.STATE_SHOWING),
-        "focused": states.contains(pyatspi.STATE_FOCUSED),
         "focusable": states.contains(pyatspi.STATE_FOCUSABLE),
     }
 
