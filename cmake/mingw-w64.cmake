@@ -1,6 +1,6 @@
-# Cross build for 64-bit Windows with Debian's mingw-w64 compiler. Only the parts that need no
-# Qt are built this way (core/, the Windows platform services and their tests); CTest runs the
-# results under wine.
+# Cross build for 64-bit Windows with Debian's mingw-w64 compiler (posix threads). The same file
+# serves Qt's own build for Windows (scripts/qt-windows) and Norvil's: point CMAKE_PREFIX_PATH at
+# that Qt to build the whole program, or set NORVIL_BUILD_APP=OFF for the Qt-free part alone.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -13,8 +13,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Static runtime: the programs then run under wine without the compiler's DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
-find_program(NORVIL_WINE wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${NORVIL_WINE})
+# Qt's host tools (moc, rcc, uic, lrelease) are the build machine's own, of the same version.
+if(NOT QT_HOST_PATH)
+    set(QT_HOST_PATH /usr)
+    execute_process(COMMAND dpkg-architecture -qDEB_HOST_MULTIARCH OUTPUT_VARIABLE _norvil_multiarch
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${_norvil_multiarch}/cmake)
+endif()
