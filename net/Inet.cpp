@@ -35,6 +35,23 @@ bool IsStatusErrorText(const QNetworkReply& reply)
     return reply.errorString().startsWith(QLatin1String("Error transferring "));
 }
 
+// True when the body is still in an encoding that Qt does not decode in this build (Qt for
+// Windows has no brotli, say): Qt then hands the encoded bytes over as they came, and they
+// are not the update file.
+bool IsLeftEncoded(const QNetworkReply& reply)
+{
+    const QByteArray encoding = reply.rawHeader("Content-Encoding").trimmed().toLower();
+    static const QByteArrayList decoded = {"", "identity", "gzip", "deflate",
+#if QT_CONFIG(brotli)
+                                           "br",
+#endif
+#if QT_CONFIG(zstd)
+                                           "zstd",
+#endif
+    };
+    return !decoded.contains(encoding);
+}
+
 // True when the reply is a final response that arrived whole and decoded. An error status
 // counts: its body is read like any other. Qt reports a body it could not decode with the same
 // error number as some statuses, so only its own wording for a status error passes; anything
@@ -42,7 +59,7 @@ bool IsStatusErrorText(const QNetworkReply& reply)
 bool ArrivedWhole(const QNetworkReply& reply)
 {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!status.isValid() || status.toInt() < 200)
+    if (!status.isValid() || status.toInt() < 200 || IsLeftEncoded(reply))
         return false;
     if (reply.error() == QNetworkReply::NoError)
         return true;
@@ -53,11 +70,14 @@ bool ArrivedWhole(const QNetworkReply& reply)
 QString FailureInfo(const QNetworkReply& reply)
 {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const QByteArray encoding = reply.rawHeader("Content-Encoding");
+    if (status.toInt() >= 200 && IsLeftEncoded(reply))
+        return QStringLiteral("The body could not be decoded (Content-Encoding: %1): no decoder for it")
+            .arg(QString::fromLatin1(encoding));
     if (reply.error() == QNetworkReply::NoError) // a 1xx that Qt took for the final answer
         return QStringLiteral("The server gave no final response, only %1 %2")
             .arg(status.toInt())
             .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
-    const QByteArray encoding = reply.rawHeader("Content-Encoding");
     if (status.isValid() && !encoding.isEmpty() && !IsStatusErrorText(reply))
         return QStringLiteral("The body could not be decoded (Content-Encoding: %1): %2")
             .arg(QString::fromLatin1(encoding), reply.errorString());
@@ -161,7 +181,10 @@ void Inet::OnFinished()
         Finish(icResponseCompleted);
         return;
     }
-    Fail(reply->error() == QNetworkReply::NoError ? kNoFinalResponseCode : reply->error(), FailureInfo(*reply));
+    std::int32_t code = reply->error();
+    if (code == QNetworkReply::NoError) // whole, but still encoded, or no final response
+        code = IsLeftEncoded(*reply) ? QNetworkReply::UnknownContentError : kNoFinalResponseCode;
+    Fail(code, FailureInfo(*reply));
 }
 
 void Inet::Fail(std::int32_t code, const QString& info)
