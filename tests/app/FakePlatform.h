@@ -1,7 +1,11 @@
 #pragma once
 
-#include "LocaleCodePage.h"
 #include "PlatformServices.h"
+#ifdef _WIN32
+#include "WindowsCodePage.h"
+#else
+#include "LocaleCodePage.h"
+#endif
 
 #include <QStringList>
 
@@ -31,7 +35,12 @@ struct FakeWindowRaiser final : norvil::WindowRaiser {
 struct FakePlatform {
     FakeBrowserOpener Browser;
     FakeWindowRaiser Raiser;
+    // The platform's own converter, reading the update files as UTF-8.
+#ifdef _WIN32
+    norvil::WindowsCodePage AnsiCodePage{65001};
+#else
     norvil::LocaleCodePage AnsiCodePage{"UTF-8"};
+#endif
 
     norvil::Platform Services(const QString& argumentText)
     {

@@ -1,15 +1,23 @@
-// The Linux platform services: the code page and the browser opener's codes;
-// and the Windows executable's icon file, which must stay the icon the window draws.
+// The platform services that make decisions of their own: the code page (what becomes of bytes
+// that do not decode) and the Linux browser opener's codes; and the Windows executable's icon
+// file, which must stay the icon the window draws.
 
 #include "Appearance.h"
-#include "DesktopBrowserOpener.h"
-#include "LocaleCodePage.h"
 
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include "WindowsCodePage.h"
+#include <windows.h>
+using PlatformCodePage = norvil::WindowsCodePage;
+#else
+#include "DesktopBrowserOpener.h"
+#include "LocaleCodePage.h"
 #include <clocale>
+using PlatformCodePage = norvil::LocaleCodePage;
+#endif
 
 class tst_Platform : public QObject {
     Q_OBJECT
@@ -17,7 +25,7 @@ class tst_Platform : public QObject {
 private slots:
     void codePage_data();
     void codePage();
-    void plainLocaleCountsAsUtf8();
+    void defaultCodePage();
     void missingLocalDocuments_data();
     void missingLocalDocuments();
     void windowsIconIsTheWindowIcon();
@@ -25,42 +33,80 @@ private slots:
 
 void tst_Platform::codePage_data()
 {
+    // Each row names the same code page twice: as iconv knows it and by its Windows number.
     QTest::addColumn<QByteArray>("charset");
+    QTest::addColumn<int>("codePage");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("UTF-8 Japanese") << QByteArray("UTF-8") << QByteArray("アプリ=1.0>") << QStringLiteral("アプリ=1.0>");
-    QTest::newRow("UTF-8 invalid byte") << QByteArray("UTF-8") << QByteArray("a\xFF" "b") << QStringLiteral("a\uFFFDb");
-    QTest::newRow("UTF-8 encoded surrogate") << QByteArray("UTF-8") << QByteArray("\xED\xA0\x80z")
+    QTest::newRow("UTF-8 Japanese") << QByteArray("UTF-8") << 65001 << QByteArray("アプリ=1.0>") << QStringLiteral("アプリ=1.0>");
+    QTest::newRow("UTF-8 invalid byte") << QByteArray("UTF-8") << 65001 << QByteArray("a\xFF" "b") << QStringLiteral("a\uFFFDb");
+    QTest::newRow("UTF-8 lead byte, then no continuation") << QByteArray("UTF-8") << 65001 << QByteArray("\xE3" "AB")
+                                                          << QStringLiteral("\uFFFD" "AB");
+    QTest::newRow("UTF-8 encoded surrogate") << QByteArray("UTF-8") << 65001 << QByteArray("\xED\xA0\x80z")
                                              << QStringLiteral("\uFFFD\uFFFD\uFFFDz");
-    QTest::newRow("UTF-8 cut off at the end") << QByteArray("UTF-8") << QByteArray("x\xE3\x81") << QStringLiteral("x\uFFFD");
-    QTest::newRow("UTF-8 NUL kept") << QByteArray("UTF-8") << QByteArray("a\0b", 3) << QString::fromUtf16(u"a\0b", 3);
-    QTest::newRow("UTF-8 beyond the BMP") << QByteArray("UTF-8") << QByteArray("\xF0\x9F\x98\x80") << QString::fromUtf16(u"\U0001F600");
-    QTest::newRow("EUC-JP") << QByteArray("EUC-JP") << QByteArray("\xA5\xA2\xA5\xD7\xA5\xEA=2") << QStringLiteral("アプリ=2");
-    QTest::newRow("Shift_JIS") << QByteArray("SHIFT_JIS") << QByteArray("\x83\x41\x83\x76\x83\x8A") << QStringLiteral("アプリ");
-    QTest::newRow("Latin-1 every byte decodes") << QByteArray("ISO-8859-1") << QByteArray("caf\xE9") << QStringLiteral("café");
-    QTest::newRow("empty") << QByteArray("UTF-8") << QByteArray() << QString();
+    QTest::newRow("UTF-8 cut off at the end") << QByteArray("UTF-8") << 65001 << QByteArray("x\xE3\x81") << QStringLiteral("x\uFFFD");
+    QTest::newRow("UTF-8 NUL kept") << QByteArray("UTF-8") << 65001 << QByteArray("a\0b", 3) << QString::fromUtf16(u"a\0b", 3);
+    QTest::newRow("UTF-8 beyond the BMP") << QByteArray("UTF-8") << 65001 << QByteArray("\xF0\x9F\x98\x80")
+                                          << QString::fromUtf16(u"\U0001F600");
+    QTest::newRow("EUC-JP") << QByteArray("EUC-JP") << 20932 << QByteArray("\xA5\xA2\xA5\xD7\xA5\xEA=2") << QStringLiteral("アプリ=2");
+    QTest::newRow("Shift_JIS") << QByteArray("SHIFT_JIS") << 932 << QByteArray("\x83\x41\x83\x76\x83\x8A") << QStringLiteral("アプリ");
+    QTest::newRow("Shift_JIS half-width katakana") << QByteArray("SHIFT_JIS") << 932 << QByteArray("\xB1\xCC\xDF\xD8")
+                                                   << QStringLiteral("ｱﾌﾟﾘ");
+    QTest::newRow("Shift_JIS undecodable byte") << QByteArray("SHIFT_JIS") << 932 << QByteArray("a\xFF" "b") << QStringLiteral("a\uFFFDb");
+    QTest::newRow("Shift_JIS lead byte cut off at the end") << QByteArray("SHIFT_JIS") << 932 << QByteArray("x\x82")
+                                                            << QStringLiteral("x\uFFFD");
+    QTest::newRow("Shift_JIS lead byte before a line feed") << QByteArray("SHIFT_JIS") << 932 << QByteArray("x\x82\ny")
+                                                            << QStringLiteral("x\uFFFD\ny");
+    QTest::newRow("1252 every byte decodes") << QByteArray("CP1252") << 1252 << QByteArray("caf\xE9 \x80") << QStringLiteral("café €");
+    QTest::newRow("empty") << QByteArray("UTF-8") << 65001 << QByteArray() << QString();
+
+    // Large bodies: one bad byte among many lines is replaced alone, and so is one at the end of
+    // a long line without a line feed.
+    QByteArray lines;
+    QString linesText;
+    for (int i = 0; i < 50000; ++i) {
+        const bool bad = i == 25000;
+        lines += bad ? "MyApp=\xFF>\n" : "\x83\x41\x83\x76=1.0>\n";
+        linesText += bad ? QStringLiteral("MyApp=\uFFFD>\n") : QStringLiteral("アプ=1.0>\n");
+    }
+    QTest::newRow("one bad byte among 50000 lines") << QByteArray("SHIFT_JIS") << 932 << lines << linesText;
+    QTest::newRow("300000 bytes on one line, then a bad byte") << QByteArray("SHIFT_JIS") << 932
+        << QByteArray(300000, 'z') + "\xFF" << QString(300000, u'z') + QChar(0xFFFD);
 }
 
 void tst_Platform::codePage()
 {
     QFETCH(QByteArray, charset);
+    QFETCH(int, codePage);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
 
-    const norvil::LocaleCodePage codePage(charset.toStdString());
-    const std::u16string got = codePage.ToText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+#ifdef Q_OS_WIN
+    const PlatformCodePage converter(static_cast<unsigned>(codePage));
+#else
+    Q_UNUSED(codePage);
+    const PlatformCodePage converter(charset.toStdString());
+#endif
+    const std::u16string got = converter.ToText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     QCOMPARE(QString::fromStdU16String(got), text);
 }
 
-void tst_Platform::plainLocaleCountsAsUtf8()
+void tst_Platform::defaultCodePage()
 {
+#ifdef Q_OS_WIN
+    // The system's ANSI code page.
+    const std::string_view bytes = "caf\xE9 \x83\x41";
+    QCOMPARE(PlatformCodePage().ToText(bytes), PlatformCodePage(GetACP()).ToText(bytes));
+#else
+    // The locale's character set; the plain C/POSIX locale counts as UTF-8.
     const std::string saved = std::setlocale(LC_CTYPE, nullptr);
     std::setlocale(LC_CTYPE, "C");
-    const norvil::LocaleCodePage codePage;
+    const PlatformCodePage codePage;
     std::setlocale(LC_CTYPE, saved.c_str());
     QCOMPARE(QByteArray::fromStdString(codePage.Charset()), QByteArray("UTF-8"));
     QCOMPARE(QString::fromStdU16String(codePage.ToText("\xE6\x97\xA5")), QStringLiteral("日"));
+#endif
 }
 
 void tst_Platform::missingLocalDocuments_data()
@@ -76,6 +122,9 @@ void tst_Platform::missingLocalDocuments_data()
 
 void tst_Platform::missingLocalDocuments()
 {
+#ifdef Q_OS_WIN
+    QSKIP("On Windows the shell itself gives these codes; the program only passes them on");
+#else
     QFETCH(QString, relative);
     QFETCH(bool, asFileUrl);
     QFETCH(int, code);
@@ -86,6 +135,7 @@ void tst_Platform::missingLocalDocuments()
     const QString text = asFileUrl ? QUrl::fromLocalFile(path).toString() : path;
     norvil::DesktopBrowserOpener opener;
     QCOMPARE(opener.Open(text.toStdU16String()), code);
+#endif
 }
 
 void tst_Platform::windowsIconIsTheWindowIcon()
