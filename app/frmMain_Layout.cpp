@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -59,6 +60,8 @@ frmMain::frmMain(const norvil::Platform& platform, QWidget* parent, int requestT
     , m_platform(platform)
 {
     norvil::ExposeWindowAsDialog();
+    // Lets a Wayland compositor match the window to the installed norvil.desktop: its icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("norvil"));
     setWindowTitle(QStringLiteral("最新バージョンの確認"));
     setWindowIcon(norvil::RingIcon());
     setFixedSize(kClientWidth, Twips(5760));

@@ -17,8 +17,6 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     // The program ends when its window is unloaded, whether or not it was ever shown.
     app.setQuitOnLastWindowClosed(false);
-    // Lets a Wayland compositor match the window to the installed norvil.desktop: its icon and name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("norvil"));
 
 #ifdef _WIN32
     // TLS through Windows' own Schannel, with the system's certificate store and no OpenSSL to

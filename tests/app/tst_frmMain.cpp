@@ -4,6 +4,7 @@
 #include "TestHttpServer.h"
 #include "WindowRun.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include "LogTextBox.h"
 #include <QPushButton>
@@ -121,6 +122,14 @@ void tst_frmMain::pages()
     }
     // 9 points on the failure page only.
     QCOMPARE(run.form->lblMsg3->font().pixelSize(), page == kFailure ? 12 : 15);
+
+    // To a screen reader the window is a dialog named after its title, and the button that
+    // takes the focus carries the outcome.
+    const QAccessibleInterface* window = QAccessible::queryAccessibleInterface(run.form.get());
+    QCOMPARE(window->role(), QAccessible::Dialog);
+    QCOMPARE(window->text(QAccessible::Name), name + QStringLiteral(" 最新バージョンの確認"));
+    const QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(run.form->focusWidget());
+    QCOMPARE(focused->text(QAccessible::Description), msg2 + ' ' + msg3);
 }
 
 void tst_frmMain::bodySizes_data()
@@ -354,12 +363,18 @@ void tst_frmMain::windowShape()
     QFETCH(int, height);
     QFETCH(bool, visible);
 
-    WindowRun run(QStringLiteral("App 1.0 u1 u2 ") + switches);
+    WindowRun run(QStringLiteral("App[*] 1.0 u1 u2 ") + switches);
     frmMain& form = *run.form;
-    QCOMPARE(form.height(), height);
     QCOMPARE(form.isVisible(), visible);
-    // The window manager keeps a close button whatever it is told; only the flag shows its loss.
+    // Fixed in size; a close button, but neither minimize nor maximize; the title shows the
+    // name as given, "[*]" included; the desktop entry names the window's icon and name.
+    QCOMPARE(form.minimumSize(), QSize(460, height));
+    QCOMPARE(form.maximumSize(), QSize(460, height));
     QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    form.winId();
+    QCOMPARE(form.windowHandle()->title(), QStringLiteral("App[*] 最新バージョンの確認"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("norvil"));
     QVERIFY(!form.windowIcon().isNull());
 
     // The progress page with the empty track; the log area starts below the normal height.
