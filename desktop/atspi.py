@@ -2,25 +2,14 @@
 """Reads one process's accessibility tree, or acts on it, as an assistive tool does.
 
 Run once per read: a short-lived reader never sees stale cached values.
-Usage: atspi_dump.py PID                 prints the tree as JSON lines, one object per node
-       atspi_dump.py --press PID NAME    does the action of the push button named NAME
-       atspi_dump.py --focus SECONDS     prints "ready", then each focus change on the bus as a
-                                         JSON line, until a push button takes the focus or time is up
+Usage: atspi.py PID                 prints the tree as JSON lines, one object per node
+       atspi.py --press PID NAME    does the action of the push button named NAME
 Exit status 3: the process (or the button) is not on the bus.
 """
 import json
-import os
 import sys
-import threading
 
 import pyatspi
-
-
-def text_of(node):
-    try:
-        return node.queryText().getText(0, -1)
-    except Exception:
-        return None
 
 
 def walk(node, depth=0):
@@ -49,32 +38,11 @@ def describe(depth, node):
         "depth": depth,
         "role": node.getRoleName(),
         "name": node.name,
-        "text": text_of(node),
         "showing": states.contains(pyatspi.STATE_SHOWING),
-        "focusable": states.contains(pyatspi.STATE_FOCUSABLE),
     }
 
 
-def follow_focus(seconds):
-    """What a screen reader that follows the focus is told, event by event."""
-    def on_focus(event):
-        if not event.detail1:
-            return
-        node = event.source
-        print(json.dumps({"pid": node.get_process_id(), "role": node.getRoleName(), "name": node.name,
-                          "description": node.description}, ensure_ascii=False), flush=True)
-        if node.getRoleName() == "push button":
-            os._exit(0)  # stopping the registry from inside its own callback does not return
-    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
-    threading.Timer(seconds, pyatspi.Registry.stop).start()
-    print("ready", flush=True)
-    pyatspi.Registry.start()
-    return 0
-
-
 def main():
-    if sys.argv[1] == "--focus":
-        return follow_focus(float(sys.argv[2]))
     press = sys.argv[1] == "--press"
     app = application(int(sys.argv[2 if press else 1]))
     if app is None:

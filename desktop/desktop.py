@@ -1,18 +1,23 @@
-"""A private desktop for driving the real norvil binary from outside.
+"""A private desktop for running the real norvil from outside: the end-to-end suite, the demo,
+the README's pictures and the benchmarks use it.
 
-Either X (Xvfb with openbox as the window manager) or Wayland (weston's headless compositor, Qt's
-Wayland platform); in both a private D-Bus session with the accessibility bus, and xdg-open
-pointed at a recorder instead of a browser. Every process started here is stopped by its PID;
-every wait has a bound.
+Sessions: "x11" (Xvfb with openbox as the window manager), "wayland" (weston's headless
+compositor, Qt's Wayland platform) and "wine" (norvil.exe under wine on Xvfb with openbox, in
+the wine prefix WINEPREFIX names). Each has a private D-Bus session with the accessibility bus,
+and xdg-open pointed at a recorder instead of a browser. Every process started here is stopped
+by its PID; every wait has a bound.
 """
 import glob
+import hashlib
 import json
 import os
-import sys
 import shutil
 import signal
 import socket
+import ssl
+import struct
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -22,8 +27,9 @@ SYSTEM_PYTHON = "/usr/bin/python3"  # pyatspi only works with Debian's own pytho
 QT_WAYLAND = next(iter(glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so")), "qt6-wayland (libqwayland-generic.so)")
 
 TOOLS = {
-    "x11": ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xev", "import"],
+    "x11": ["Xvfb", "openbox", "xdotool", "xev", "xprop", "import"],
     "wayland": ["weston", QT_WAYLAND],
+    "wine": ["Xvfb", "openbox", "xdotool", "xev", "xprop", "wine", "wineserver"],
 }
 COMMON_TOOLS = ["dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "xdg-open"]
 
@@ -42,9 +48,7 @@ def wait_for(predicate, timeout, interval=0.05):
     deadline = time.monotonic() + timeout
     while True:
         value = predicate()
-        if value:
-            return value
-        if time.monotonic() >= deadline:
+        if value or time.monotonic() >= deadline:
             return value
         time.sleep(interval)
 
@@ -53,14 +57,6 @@ def free_port():
     with socket.socket() as s:
         s.bind(("127.0.0.1", 0))
         return s.getsockname()[1]
-
-
-def port_open(port):
-    try:
-        with socket.create_connection(("127.0.0.1", port), timeout=1):
-            return True
-    except OSError:
-        return False
 
 
 def stop(process, timeout=5):
@@ -82,7 +78,7 @@ def stop(process, timeout=5):
 class Desktop:
     def __init__(self, width=1280, height=1024, session="x11"):
         self.width, self.height, self.session = width, height, session
-        self.dir = tempfile.mkdtemp(prefix="norvil-e2e-")
+        self.dir = tempfile.mkdtemp(prefix="norvil-desktop-")
         os.chmod(self.dir, 0o755)
         self.processes = []
         self.dbus_pid = None
@@ -106,12 +102,23 @@ class Desktop:
             self._start_weston()
         else:
             self._start_xvfb()
-        # The program under test: no desktop environment and no desktop files, so xdg-open
-        # falls back to $BROWSER, our recorder.
+        # The program: no desktop environment and no desktop files, so xdg-open falls back to
+        # $BROWSER, the recorder.
         self.app_env = dict(self.env, XDG_DATA_DIRS=empty, XDG_DATA_HOME=empty, XDG_CONFIG_HOME=empty,
                             XDG_CONFIG_DIRS=empty, BROWSER=recorder, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                             no_proxy="127.0.0.1,localhost")
-        for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
+        passed_on = ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS", "LANGUAGE", "LC_ALL", "LC_MESSAGES")
+        if self.session == "wine":
+            # A Japanese Windows (code page 932): wine takes it from the Linux locale, which is
+            # made here, privately, so that wine's hand-over of URLs to xdg-open keeps every letter.
+            locales = os.path.join(self.dir, "locales")
+            os.makedirs(locales)
+            subprocess.run(["localedef", "-i", "ja_JP", "-f", "UTF-8", os.path.join(locales, "ja_JP.UTF-8")],
+                           check=True, capture_output=True, timeout=60)
+            passed_on += ("WINEPREFIX",)
+            self.app_env.update(WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LOCPATH=locales,
+                                LANG="ja_JP.UTF-8")
+        for name in passed_on:
             if name in os.environ:
                 self.app_env[name] = os.environ[name]
 
@@ -121,7 +128,7 @@ class Desktop:
         self.app_env["DBUS_SESSION_BUS_ADDRESS"] = out[0]
         # Qt does not start the accessibility bus itself: it must be announced before the program starts.
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-        if self.session == "x11":
+        if self.session != "wayland":
             self._start_openbox()
         return self
 
@@ -149,13 +156,16 @@ class Desktop:
             with open(openbox_log, "w") as log:
                 openbox = self._spawn(["openbox", "--sm-disable"], stderr=log)
             managed = wait_for(lambda: openbox.poll() is not None
-                               or "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.xprop_root("_NET_SUPPORTING_WM_CHECK"), 20)
+                               or "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]).stdout, 20)
             if managed and openbox.poll() is None:
                 return
         with open(openbox_log) as log:
             raise RuntimeError("openbox did not start: " + log.read())
 
     def stop(self):
+        if self.session == "wine":  # wine's own server and services outlive the programs by a few seconds
+            subprocess.run(["wineserver", "-k"], env=self.app_env, capture_output=True, timeout=60)
+            subprocess.run(["wineserver", "-w"], env=self.app_env, capture_output=True, timeout=60)
         for process in reversed(self.processes):
             stop(process)
         if self.dbus_pid:
@@ -172,76 +182,48 @@ class Desktop:
         self.processes.append(process)
         return process
 
-    # ----- X facts --------------------------------------------------------------------------
     def run(self, argv, timeout=20):
         return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=timeout)
 
-    def xprop_root(self, *props):
-        return self.run(["xprop", "-root", *props]).stdout
+    # ----- wine -----------------------------------------------------------------------------
+    def trust_in_wine(self, ca_pem):
+        """Adds a certificate authority to the wine prefix's root store, as an administrator adds
+        one to Windows' (wine reads its stores from the registry)."""
+        with open(ca_pem) as f:
+            der = ssl.PEM_cert_to_DER_cert(f.read())
+        blob = struct.pack("<III", 32, 1, len(der)) + der  # one property: the certificate itself
+        key = "HKLM\\Software\\Microsoft\\SystemCertificates\\Root\\Certificates\\" + hashlib.sha1(der).hexdigest().upper()
+        subprocess.run(["wine", "reg", "add", key, "/v", "Blob", "/t", "REG_BINARY", "/d", blob.hex(), "/f"],
+                       env=self.app_env, capture_output=True, check=True, timeout=120)
 
-    def xprop(self, window, *props):
-        return self.run(["xprop", "-id", str(window), *props]).stdout
-
-    def visible_windows(self, pid):
-        out = self.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)]).stdout.split()
-        return [int(w) for w in out]
-
-    def wait_window(self, pid, timeout=20):
-        """The window once it is shown: its X id, or on Wayland (where a client cannot see its
-        windows from outside) the dialog as the accessibility tree shows it."""
+    # ----- windows --------------------------------------------------------------------------
+    def wait_window(self, title, pid=None, timeout=20):
+        """The shown window with exactly this title: its X id, or on Wayland (where a client's
+        windows cannot be seen from outside) the dialog as the accessibility tree shows it."""
         if self.session == "wayland":
-            return wait_for(lambda: next((n for n in self.accessibility_tree(pid)
-                                          if n["role"] == "dialog" and n["showing"]), None), timeout, 0.2)
-        windows = wait_for(lambda: self.visible_windows(pid), timeout)
-        return windows[-1] if windows else None
+            return wait_for(lambda: next((n for n in self.accessibility_tree(pid) if n["role"] == "dialog"
+                                          and n["showing"] and n["name"] == title), None), timeout, 0.2)
+        def search():
+            shown = self.run(["xdotool", "search", "--onlyvisible", "--name", "."]).stdout.split()
+            return next((int(w) for w in shown if self.window_title(int(w)) == title), None)
+        return wait_for(search, timeout, 0.1)
 
-    def geometry(self, window):
-        """Client area as (x, y, width, height) in root coordinates."""
-        info = {}
-        for line in self.run(["xwininfo", "-id", str(window)]).stdout.splitlines():
-            key, _, value = line.strip().partition(":")
-            info[key] = value.strip()
-        return (int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"]),
-                int(info["Width"]), int(info["Height"]))
+    def window_title(self, window):
+        """The title the window gives the window manager (_NET_WM_NAME), or None."""
+        _, _, value = self.run(["xprop", "-id", str(window), "-notype", "_NET_WM_NAME"]).stdout.strip().partition(" = ")
+        return json.loads(value) if value.startswith('"') else None
 
-    def frame_extents(self, window):
-        out = self.xprop(window, "_NET_FRAME_EXTENTS")
-        if "=" not in out:
-            return (0, 0, 0, 0)
-        return tuple(int(v) for v in out.split("=")[1].split(","))
+    def press_key(self, window, key):
+        """Gives the window the focus, as a user would by clicking it, and presses the key."""
+        self.run(["xdotool", "windowactivate", "--sync", str(window)])
+        return self.run(["xdotool", "key", "--clearmodifiers", key]).returncode == 0
 
     def screenshot(self, path, window=None):
         target = ["-window", "root"] if window is None else ["-frame", "-window", str(window)]
         self.run(["import", *target, path], timeout=60)
 
-    # ----- accessibility --------------------------------------------------------------------
-    def accessibility_tree(self, pid):
-        result = subprocess.run([SYSTEM_PYTHON, os.path.join(HERE, "atspi_dump.py"), str(pid)],
-                                env=self.env, capture_output=True, text=True, timeout=30)
-        if result.returncode != 0:
-            if os.environ.get("NORVIL_E2E_DEBUG"):
-                print("atspi_dump:", result.returncode, result.stderr[-2000:], file=sys.stderr)
-            return []
-        return [json.loads(line) for line in result.stdout.splitlines()]
-
-    def press(self, pid, button):
-        """Does the button's action through the accessibility bus, as an assistive tool would."""
-        return subprocess.run([SYSTEM_PYTHON, os.path.join(HERE, "atspi_dump.py"), "--press", str(pid), button],
-                              env=self.env, capture_output=True, timeout=30).returncode == 0
-
-    def follow_focus(self, seconds=30):
-        """Starts a reader that follows the focus as a screen reader does; returns once it listens.
-        Its finish() gives the focus changes it saw, up to the first push button."""
-        reader = subprocess.Popen([SYSTEM_PYTHON, os.path.join(HERE, "atspi_dump.py"), "--focus", str(seconds)],
-                                  env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
-                                  start_new_session=True)
-        if reader.stdout.readline().strip() != "ready":
-            stop(reader)
-            raise RuntimeError("the focus reader did not start")
-        return FocusReader(reader, seconds)
-
-    # ----- watching the root window for mapped windows ---------------------------------------
     def watch_maps(self):
+        """Starts logging every window mapped on the X display; maps() stops it and returns them."""
         path = os.path.join(self.dir, f"maps-{time.monotonic_ns()}.log")
         log = open(path, "w")
         process = self._spawn(["xev", "-root", "-event", "substructure", "-event", "property"], stdout=log)
@@ -255,6 +237,20 @@ class Desktop:
             raise RuntimeError("xev did not start listening")
         return MapWatch(process, path)
 
+    # ----- accessibility --------------------------------------------------------------------
+    def accessibility_tree(self, pid):
+        result = subprocess.run([SYSTEM_PYTHON, os.path.join(HERE, "atspi.py"), str(pid)],
+                                env=self.env, capture_output=True, text=True, timeout=30)
+        if result.returncode != 0:
+            return []
+        return [json.loads(line) for line in result.stdout.splitlines()]
+
+    def press(self, pid, button):
+        """Does the button's action through the accessibility bus, as an assistive tool would."""
+        return subprocess.run([SYSTEM_PYTHON, os.path.join(HERE, "atspi.py"), "--press", str(pid), button],
+                              env=self.env, capture_output=True, timeout=30).returncode == 0
+
+    # ----- the browser ----------------------------------------------------------------------
     def browser_urls(self):
         try:
             with open(self.recorder_log) as f:
@@ -277,32 +273,24 @@ class MapWatch:
             return [line for line in f.read().splitlines() if line.startswith("MapNotify")]
 
 
-class FocusReader:
-    def __init__(self, process, seconds):
-        self.process, self.seconds = process, seconds
-
-    def finish(self):
-        try:
-            out, _ = self.process.communicate(timeout=self.seconds + 10)
-        except subprocess.TimeoutExpired:
-            stop(self.process)
-            out = ""
-        return [json.loads(line) for line in out.splitlines() if line.startswith("{")]
-
-
 class WebFolder:
-    """Python's own file server on 127.0.0.1, serving one folder, in a process of its own."""
+    """A folder served on 127.0.0.1 in a process of its own: HTTP, or HTTPS with tls=(cert, key)."""
 
-    def __init__(self, root_dir):
-        self.port = free_port()
-        self.process = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1", "--directory",
-                                         root_dir, str(self.port)], start_new_session=True,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if not wait_for(lambda: port_open(self.port), 20):
+    def __init__(self, root_dir, tls=()):
+        port_file = os.path.join(tempfile.mkdtemp(prefix="norvil-web-"), "port")
+        self.process = subprocess.Popen([sys.executable, os.path.join(HERE, "serve_folder.py"), root_dir, port_file, *tls],
+                                        start_new_session=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: os.path.exists(port_file) or self.process.poll() is not None, 20)
+        if not os.path.exists(port_file):
+            stop(self.process)
             raise RuntimeError("the file server did not start")
+        with open(port_file) as f:
+            self.port = int(f.read())
+        shutil.rmtree(os.path.dirname(port_file), ignore_errors=True)
+        self.scheme = "https" if tls else "http"
 
     def url(self, path):
-        return f"http://127.0.0.1:{self.port}/{path}"
+        return f"{self.scheme}://127.0.0.1:{self.port}/{path}"
 
     def stop(self):
         stop(self.process)

@@ -1,7 +1,13 @@
 #!/usr/bin/env python3
-"""Serves a folder over HTTP on 127.0.0.1 at a free port and writes the port to a file."""
+"""Serves a folder on 127.0.0.1 at a free port, over HTTP or, given a certificate and its key,
+HTTPS, and writes the port to a file once it listens.
+
+Usage: serve_folder.py FOLDER PORT_FILE [CERTIFICATE KEY]
+"""
 import functools
 import http.server
+import os
+import ssl
 import sys
 
 folder, port_file = sys.argv[1], sys.argv[2]
@@ -14,6 +20,11 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 handler = functools.partial(QuietHandler, directory=folder)
 with http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler) as server:
-    with open(port_file, "w") as f:
+    if len(sys.argv) > 3:
+        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        context.load_cert_chain(sys.argv[3], sys.argv[4])
+        server.socket = context.wrap_socket(server.socket, server_side=True)
+    with open(port_file + ".part", "w") as f:
         f.write(str(server.server_address[1]))
+    os.replace(port_file + ".part", port_file)
     server.serve_forever()

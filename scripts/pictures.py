@@ -15,7 +15,7 @@ import sys
 import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
+sys.path.insert(0, os.path.join(ROOT, "desktop"))
 import desktop  # noqa: E402
 
 PICTURES = [
@@ -31,7 +31,7 @@ def picture(screen, norvil, args, headline, path):
     """Runs norvil with args on the screen and saves its window once the page with headline shows."""
     process = subprocess.Popen([norvil, *args], env=screen.app_env, start_new_session=True)
     try:
-        window = screen.wait_window(process.pid)
+        window = screen.wait_window(args[0] + " 最新バージョンの確認", process.pid)
         shown = desktop.wait_for(
             lambda: any(n["name"] == headline for n in screen.accessibility_tree(process.pid)), 20, 0.2)
         if window is None or not shown:
