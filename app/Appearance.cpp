@@ -6,10 +6,9 @@
 namespace norvil {
 namespace {
 
-QFont GothicFont(const QStringList& families, int pixelSize, QFont::StyleHint hint)
+QFont Face(const QStringList& families, int pixelSize, QFont::StyleHint hint)
 {
     QFont font;
-    // The Windows faces first; a Linux desktop has the IPA or Noto faces instead.
     font.setFamilies(families);
     font.setStyleHint(hint);
     font.setPixelSize(pixelSize);
@@ -20,21 +19,42 @@ QFont GothicFont(const QStringList& families, int pixelSize, QFont::StyleHint hi
     return font;
 }
 
-} // namespace
+struct Faces {
+    QStringList page;
+    QStringList log;
+};
 
-QFont ProportionalGothic(int pixelSize)
+// Windows' own faces first, then those a Linux desktop has (Debian: fonts-ipafont-gothic for
+// Japanese, fonts-wqy-microhei for Chinese and Korean, fonts-dejavu-core for the rest).
+Faces FacesFor(const QString& language)
 {
-    return GothicFont({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                       QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
-                       QStringLiteral("Noto Sans CJK JP")},
-                      pixelSize, QFont::SansSerif);
+    if (language == QLatin1String("ja"))
+        return {{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                 QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP")},
+                {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
+                 QStringLiteral("Noto Sans Mono CJK JP")}};
+    if (language.startsWith(QLatin1String("zh")))
+        return {{QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")},
+                {QStringLiteral("NSimSun"), QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Micro Hei Mono")}};
+    if (language == QLatin1String("ko"))
+        return {{QStringLiteral("Malgun Gothic"), QStringLiteral("Noto Sans CJK KR"), QStringLiteral("NanumGothic"),
+                 QStringLiteral("WenQuanYi Micro Hei")},
+                {QStringLiteral("GulimChe"), QStringLiteral("Noto Sans Mono CJK KR"), QStringLiteral("NanumGothicCoding"),
+                 QStringLiteral("WenQuanYi Micro Hei Mono")}};
+    return {{QStringLiteral("Segoe UI"), QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")},
+            {QStringLiteral("Consolas"), QStringLiteral("Noto Sans Mono"), QStringLiteral("DejaVu Sans Mono")}};
 }
 
-QFont FixedGothic(int pixelSize)
+} // namespace
+
+QFont PageFont(const QString& language, int pixelSize)
 {
-    return GothicFont({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                       QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")},
-                      pixelSize, QFont::Monospace);
+    return Face(FacesFor(language).page, pixelSize, QFont::SansSerif);
+}
+
+QFont LogFont(const QString& language, int pixelSize)
+{
+    return Face(FacesFor(language).log, pixelSize, QFont::Monospace);
 }
 
 QImage RingImage()

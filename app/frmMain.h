@@ -35,6 +35,8 @@ public:
 
     // The log as the user would copy it: every line ended by CR LF.
     QString LogText() const;
+    // The language the window speaks: "ja" or a translation's name.
+    const QString& Language() const { return m_language; }
     QPushButton* DefaultButton() const { return m_defaultButton; }
     QPushButton* CancelButton() const { return m_cancelButton; }
 
@@ -104,12 +106,13 @@ private:
     void SetButtonRoles(QPushButton* defaultButton, QPushButton* cancelButton);
     void OfferCloseOnly();
     bool HandleDialogKey(const QKeyEvent& event);
-    void ReportEvaluationFailure(const QString& reason);
+    void ReportEvaluationFailure(const QString& logLine, const QString& sentence);
     static QString EmptyMarqueeTrack();
     // Silent mode: only a newer version shows the window; every other outcome ends unseen.
     bool IsSilent() const { return m_cmd.IsHide() && !m_cmd.IsDebug(); }
 
     norvil::Platform m_platform;
+    QString m_language; // "ja", the program's own, or the translation the user gets
     clsCommandLine m_cmd;
     QPushButton* m_defaultButton = nullptr;
     QPushButton* m_cancelButton = nullptr;

@@ -21,7 +21,7 @@ void frmMain::OnRequestError()
     const QString info = cInet->ResponseInfo();
     AddLog(code + QLatin1Char(':') + info);
     AddLog(QString());
-    ShowFailurePage(QStringLiteral("インターネットに接続されていないか、サーバーが停止している可能性があります。"));
+    ShowFailurePage(tr("インターネットに接続されていないか、サーバーが停止している可能性があります。"));
 }
 
 QString frmMain::ReadResponseText()

@@ -62,12 +62,12 @@ void frmMain::OnResponseCompleted()
     }
 }
 
-void frmMain::ReportEvaluationFailure(const QString& reason)
+void frmMain::ReportEvaluationFailure(const QString& logLine, const QString& sentence)
 {
-    // The log gets the reason as it is; the page gets it as a sentence.
+    // The log gets the reason in short; the page gets it as a sentence.
     AddLog(QStringLiteral("--- Error ---"));
-    AddLog(reason);
-    ShowFailurePage(reason + QStringLiteral("。"));
+    AddLog(logLine);
+    ShowFailurePage(sentence);
 }
 
 std::optional<clsVersion> frmMain::ParseCurrentVersion(const QString& strVer)
@@ -77,7 +77,7 @@ std::optional<clsVersion> frmMain::ParseCurrentVersion(const QString& strVer)
         AddLog(QStringLiteral("ORG:") + strVer);
         return version;
     }
-    ReportEvaluationFailure(QStringLiteral("バージョン番号の解析に失敗しました"));
+    ReportEvaluationFailure(tr("バージョン番号の解析に失敗しました"), tr("バージョン番号の解析に失敗しました。"));
     return std::nullopt;
 }
 
@@ -85,7 +85,7 @@ std::optional<clsVersion> frmMain::FindServerVersion(const QString& text, const 
 {
     const auto versionText = norvil::FindVersionText(View(text), View(name));
     if (!versionText) {
-        ReportEvaluationFailure(QStringLiteral("バージョン情報が見つかりませんでした"));
+        ReportEvaluationFailure(tr("バージョン情報が見つかりませんでした"), tr("バージョン情報が見つかりませんでした。"));
         return std::nullopt;
     }
 
@@ -93,6 +93,6 @@ std::optional<clsVersion> frmMain::FindServerVersion(const QString& text, const 
     clsVersion version;
     if (version.Import(*versionText))
         return version;
-    ReportEvaluationFailure(QStringLiteral("バージョン番号の解析に失敗しました"));
+    ReportEvaluationFailure(tr("バージョン番号の解析に失敗しました"), tr("バージョン番号の解析に失敗しました。"));
     return std::nullopt;
 }

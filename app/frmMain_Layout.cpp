@@ -5,6 +5,7 @@
 #include "Accessibility.h"
 #include "Appearance.h"
 #include "Inet.h"
+#include "Language.h"
 #include "LogTextBox.h"
 
 #include <QCloseEvent>
@@ -58,11 +59,12 @@ frmMain::frmMain(const norvil::Platform& platform, QWidget* parent, int requestT
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_platform(platform)
+    , m_language(norvil::UseUserLanguage())
 {
     norvil::ExposeWindowAsDialog();
     // Lets a Wayland compositor match the window to the installed norvil.desktop: its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("norvil"));
-    setWindowTitle(QStringLiteral("最新バージョンの確認"));
+    setWindowTitle(tr("最新バージョンの確認"));
     setWindowIcon(norvil::RingIcon());
     setFixedSize(kClientWidth, Twips(5760));
     CreateControls(requestTimeoutSeconds);
@@ -72,15 +74,15 @@ frmMain::~frmMain() = default;
 
 void frmMain::CreateControls(int requestTimeoutSeconds)
 {
-    const QFont f1 = norvil::ProportionalGothic();
-    const QFont f2 = norvil::FixedGothic();
+    const QFont f1 = norvil::PageFont(m_language);
+    const QFont f2 = norvil::LogFont(m_language);
 
     for (QFrame*& page : fraPage) {
         page = new QFrame(this);
         page->setGeometry(FromTwips({60, 60, 6735, 1755}));
         page->setFrameStyle(QFrame::Box | QFrame::Sunken);
     }
-    lblMsg1 = MakeLabel(fraPage[0], QStringLiteral("最新バージョンの有無を確認しています．．．"),
+    lblMsg1 = MakeLabel(fraPage[0], tr("最新バージョンの有無を確認しています．．．"),
                         {180, 300, 4155, 225}, f1);
     lblProg = MakeLabel(fraPage[0], QStringLiteral("■■■■■■"), {345, 900, 5745, 225}, f1);
     lblProg->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -89,14 +91,16 @@ void frmMain::CreateControls(int requestTimeoutSeconds)
     lblProg->setPalette(orange);
     lblProg->setProperty("Tag", QStringLiteral("0"));
 
-    lblMsg2 = MakeLabel(fraPage[1], QStringLiteral("最新バージョンが公開されています。"),
+    lblMsg2 = MakeLabel(fraPage[1], tr("最新バージョンが公開されています。"),
                         {180, 300, 6510, 225}, f1);
-    lblMsg3 = MakeLabel(fraPage[1], QStringLiteral("ダウンロードページを表示しますか？"),
+    lblMsg3 = MakeLabel(fraPage[1], tr("ダウンロードページを表示しますか？"),
                         {180, 660, 6510, 225}, f1);
-    cmdOK = MakeButton(fraPage[1], QStringLiteral("ダウンロードページを表示(&O)"), {1620, 1260, 2715, 375});
-    cmdClose = MakeButton(fraPage[1], QStringLiteral("今は何もしない(&C)"), {4440, 1260, 2055, 375});
+    cmdOK = MakeButton(fraPage[1], tr("ダウンロードページを表示(&O)"), {1620, 1260, 2715, 375});
+    cmdClose = MakeButton(fraPage[1], tr("今は何もしない(&C)"), {4440, 1260, 2055, 375});
 
-    Label1 = MakeLabel(this, QStringLiteral("－－－－－デバッグ情報－－－－－"), {180, 2040, 2820, 180}, font());
+    Label1 = MakeLabel(this, tr("－－－－－デバッグ情報－－－－－"), {180, 2040, 2820, 180}, font());
+    // In the desktop's own face, which may be wider than Windows' was: the whole text shows.
+    Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
     txtLog = new LogTextBox(this);
     txtLog->setGeometry(FromTwips({60, 2400, 6735, 3315}));
     txtLog->setFont(f2);

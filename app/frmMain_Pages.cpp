@@ -3,7 +3,6 @@
 #include "frmMain.h"
 
 #include "Appearance.h"
-#include "ShellOpenLog.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -37,42 +36,45 @@ void frmMain::OfferCloseOnly()
     SetButtonRoles(cmdClose, m_cancelButton);
     cmdOK->setVisible(false);
     cmdClose->setVisible(true);
-    cmdClose->setText(QStringLiteral("閉じる(&C)"));
+    cmdClose->setText(tr("閉じる(&C)"));
     if (isVisible()) // a hidden window takes no focus
         cmdClose->setFocus();
 }
 
 void frmMain::ShowUpdatePage(const clsVersion& version)
 {
-    ShowResultTexts(QStringLiteral("最新バージョン「") + QString::fromStdU16String(version.GetText())
-                        + QStringLiteral("」が公開されています。"),
-                    QStringLiteral("ダウンロードページを表示しますか？"));
+    ShowResultTexts(tr("最新バージョン「%1」が公開されています。").arg(QString::fromStdU16String(version.GetText())),
+                    tr("ダウンロードページを表示しますか？"));
     SetButtonRoles(cmdOK, cmdClose);
     cmdOK->setVisible(true);
     cmdClose->setVisible(true);
-    cmdClose->setText(QStringLiteral("今は何もしない(&C)"));
+    cmdClose->setText(tr("今は何もしない(&C)"));
     if (isVisible())
         cmdOK->setFocus();
 }
 
 void frmMain::ShowLatestPage()
 {
-    ShowResultTexts(QStringLiteral("最新バージョンはありません。"), QStringLiteral("現在使っているバージョンが最新です。"));
+    ShowResultTexts(tr("最新バージョンはありません。"), tr("現在使っているバージョンが最新です。"));
     OfferCloseOnly();
 }
 
 void frmMain::ShowFailurePage(const QString& message)
 {
-    ShowResultTexts(QStringLiteral("バージョン情報の取得に失敗しました。"), message);
-    lblMsg3->setFont(norvil::ProportionalGothic(12)); // 9 points
+    ShowResultTexts(tr("バージョン情報の取得に失敗しました。"), message);
+    lblMsg3->setFont(norvil::PageFont(m_language, 12)); // 9 points
     OfferCloseOnly();
 }
 
 void frmMain::cmdOK_Click()
 {
     const std::int32_t r = m_platform.Browser->Open(m_cmd.Url2());
-    for (const std::u16string& line : norvil::ShellOpenLogLines(r))
-        AddLog(QString::fromStdU16String(line));
+    AddLog(QStringLiteral("ShellExecute() = ") + QString::number(r));
+    if (r <= 32) { // the shell's codes: 2 a missing file, 3 a missing path, the rest its own
+        AddLog(r == 2 ? tr("指定されたファイルが見つかりませんでした。")
+               : r == 3 ? tr("指定されたURLが見つかりませんでした。")
+                        : tr("ブラウザを開くことができませんでした。"));
+    }
     if (!m_cmd.IsDebug())
         Unload();
 }

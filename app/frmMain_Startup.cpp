@@ -47,7 +47,7 @@ void frmMain::Form_Load()
     fraPage[0]->setVisible(true);
     fraPage[1]->setVisible(false);
     lblProg->setText(EmptyMarqueeTrack());
-    setWindowTitle(LiteralTitle(Q(m_cmd.Name()) + QStringLiteral(" 最新バージョンの確認")));
+    setWindowTitle(LiteralTitle(tr("%1 最新バージョンの確認").arg(Q(m_cmd.Name()))));
 
     SetClientHeight(kNormalClientHeight);
     if (m_cmd.IsDebug())

@@ -1,0 +1,91 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="ja">
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
+        <translation>可能未连接到互联网，或服务器已停止运行。</translation>
+    </message>
+    <message>
+        <source>バージョン番号の解析に失敗しました</source>
+        <translation>无法解析版本号</translation>
+    </message>
+    <message>
+        <source>バージョン番号の解析に失敗しました。</source>
+        <translation>无法解析版本号。</translation>
+    </message>
+    <message>
+        <source>バージョン情報が見つかりませんでした</source>
+        <translation>未找到版本信息</translation>
+    </message>
+    <message>
+        <source>バージョン情報が見つかりませんでした。</source>
+        <translation>未找到版本信息。</translation>
+    </message>
+    <message>
+        <source>最新バージョンの確認</source>
+        <translation>检查最新版本</translation>
+    </message>
+    <message>
+        <source>最新バージョンの有無を確認しています．．．</source>
+        <translation>正在检查是否有最新版本……</translation>
+    </message>
+    <message>
+        <source>最新バージョンが公開されています。</source>
+        <translation>最新版本已发布。</translation>
+    </message>
+    <message>
+        <source>ダウンロードページを表示しますか？</source>
+        <translation>是否打开下载页面？</translation>
+    </message>
+    <message>
+        <source>ダウンロードページを表示(&amp;O)</source>
+        <translation>打开下载页面(&amp;O)</translation>
+    </message>
+    <message>
+        <source>今は何もしない(&amp;C)</source>
+        <translation>以后再说(&amp;C)</translation>
+    </message>
+    <message>
+        <source>－－－－－デバッグ情報－－－－－</source>
+        <translation>－－－－－调试信息－－－－－</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>最新バージョン「%1」が公開されています。</source>
+        <translation>最新版本“%1”已发布。</translation>
+    </message>
+    <message>
+        <source>最新バージョンはありません。</source>
+        <translation>没有更新的版本。</translation>
+    </message>
+    <message>
+        <source>現在使っているバージョンが最新です。</source>
+        <translation>您正在使用的是最新版本。</translation>
+    </message>
+    <message>
+        <source>バージョン情報の取得に失敗しました。</source>
+        <translation>获取版本信息失败。</translation>
+    </message>
+    <message>
+        <source>指定されたファイルが見つかりませんでした。</source>
+        <translation>找不到指定的文件。</translation>
+    </message>
+    <message>
+        <source>指定されたURLが見つかりませんでした。</source>
+        <translation>找不到指定的 URL。</translation>
+    </message>
+    <message>
+        <source>ブラウザを開くことができませんでした。</source>
+        <translation>无法打开浏览器。</translation>
+    </message>
+    <message>
+        <source>%1 最新バージョンの確認</source>
+        <translation>%1 检查最新版本</translation>
+    </message>
+</context>
+</TS>
