@@ -19,8 +19,8 @@ inline QString PageOf(const frmMain& form)
         return QStringLiteral("none");
     if (form.cmdOK->isVisibleTo(&form))
         return QStringLiteral("update");
-    return form.lblMsg2->text() == QStringLiteral("最新バージョンはありません。") ? QStringLiteral("latest")
-                                                                                  : QStringLiteral("failure");
+    return form.lblMsg2->text() == frmMain::tr("最新バージョンはありません。") ? QStringLiteral("latest")
+                                                                            : QStringLiteral("failure");
 }
 
 // One run of the real window with stand-in platform services.

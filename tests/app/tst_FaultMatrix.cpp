@@ -28,6 +28,7 @@ constexpr int kTimeoutSeconds = 5; // above the ~3 s that Qt takes to give up a 
 const QString kTransferError = QStringLiteral("transfer error");
 const QString kUpdate = QStringLiteral("update");
 const QString kNotFound = QStringLiteral("name not found");
+const QString kUnreadable = QStringLiteral("version unreadable");
 
 QByteArray Response(const QByteArray& headers, const QByteArray& body)
 {
@@ -49,10 +50,12 @@ QString Outcome(const frmMain& form)
 {
     if (PageOf(form) != QStringLiteral("failure"))
         return PageOf(form);
-    if (form.lblMsg3->text() == QStringLiteral("インターネットに接続されていないか、サーバーが停止している可能性があります。"))
+    if (form.lblMsg3->text() == frmMain::tr("インターネットに接続されていないか、サーバーが停止している可能性があります。"))
         return kTransferError;
-    if (form.lblMsg3->text() == QStringLiteral("バージョン情報が見つかりませんでした。"))
+    if (form.lblMsg3->text() == frmMain::tr("バージョン情報が見つかりませんでした。"))
         return kNotFound;
+    if (form.lblMsg3->text() == frmMain::tr("バージョン番号の解析に失敗しました。"))
+        return kUnreadable;
     return form.lblMsg3->text();
 }
 
@@ -204,7 +207,7 @@ void tst_FaultMatrix::matrix_data()
         << kUpdate << QString() << QString::fromUtf16(u"a\0b\0<MyApp:2.0>", 15);
     const QByteArray longLine = "MyApp=2.0" + QByteArray(5 * 1024 * 1024, '7');
     m_http.RouteBody("/long-line", longLine);
-    QTest::newRow("5 MiB line without >") << m_http.Url("/long-line") << QStringLiteral("バージョン番号の解析に失敗しました。")
+    QTest::newRow("5 MiB line without >") << m_http.Url("/long-line") << kUnreadable
                                           << QString() << QString();
 }
 
