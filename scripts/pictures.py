@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Renders the update, latest and failure pages and the debug window to docs/*.png.
+"""Renders the update, latest and failure pages, the debug window and the English update page
+to docs/*.png.
 
 The real binary runs under Xvfb with openbox and the Japanese fonts, against update files
 served on 127.0.0.1. Usage: pictures.py PATH_TO_NORVIL
@@ -18,20 +19,23 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "desktop"))
 import desktop  # noqa: E402
 
+JAPANESE = ("MyApp 最新バージョンの確認", {"LANG": "C.UTF-8"})
+ENGLISH = ("MyApp - Check for updates", {"LANG": "en_US.UTF-8"})
 PICTURES = [
-    # file name, update file, installed version, switches, the page's headline
-    ("update.png", "<MyApp:2.1.0>", "2.0.3", [], "最新バージョン「Ver 2.1.0」が公開されています。"),
-    ("latest.png", "<MyApp:2.1.0>", "2.1.0", [], "最新バージョンはありません。"),
-    ("failure.png", "<SomethingElse:1.0>", "2.0.3", [], "バージョン情報の取得に失敗しました。"),
-    ("debug.png", "<MyApp:2.1.0>", "2.0.3", ["/d"], "最新バージョン「Ver 2.1.0」が公開されています。"),
+    # file name, update file, installed version, switches, the page's headline, (title, environment)
+    ("update.png", "<MyApp:2.1.0>", "2.0.3", [], "最新バージョン「Ver 2.1.0」が公開されています。", JAPANESE),
+    ("latest.png", "<MyApp:2.1.0>", "2.1.0", [], "最新バージョンはありません。", JAPANESE),
+    ("failure.png", "<SomethingElse:1.0>", "2.0.3", [], "バージョン情報の取得に失敗しました。", JAPANESE),
+    ("debug.png", "<MyApp:2.1.0>", "2.0.3", ["/d"], "最新バージョン「Ver 2.1.0」が公開されています。", JAPANESE),
+    ("update-en.png", "<MyApp:2.1.0>", "2.0.3", [], "The latest version, Ver 2.1.0, has been released.", ENGLISH),
 ]
 
 
-def picture(screen, norvil, args, headline, path):
+def picture(screen, norvil, args, headline, path, title, env):
     """Runs norvil with args on the screen and saves its window once the page with headline shows."""
-    process = subprocess.Popen([norvil, *args], env=screen.app_env, start_new_session=True)
+    process = subprocess.Popen([norvil, *args], env=dict(screen.app_env, **env), start_new_session=True)
     try:
-        window = screen.wait_window(args[0] + " 最新バージョンの確認", process.pid)
+        window = screen.wait_window(title, process.pid)
         shown = desktop.wait_for(
             lambda: any(n["name"] == headline for n in screen.accessibility_tree(process.pid)), 20, 0.2)
         if window is None or not shown:
@@ -46,7 +50,8 @@ def demo(norvil, screen):
     web = desktop.WebFolder(os.path.join(ROOT, "examples"))
     try:
         args = ["ExampleApp", "1.0.0", web.url("update.txt"), web.url("download.html"), "/d"]
-        picture(screen, norvil, args, "最新バージョン「Ver 1.2.0」が公開されています。", os.path.join(ROOT, "build", "demo.png"))
+        picture(screen, norvil, args, "最新バージョン「Ver 1.2.0」が公開されています。", os.path.join(ROOT, "build", "demo.png"),
+                "ExampleApp 最新バージョンの確認", JAPANESE[1])
         print("wrote build/demo.png")
     finally:
         web.stop()
@@ -59,13 +64,13 @@ def pictures(norvil, screen):
     os.chmod(www, 0o755)
     web = desktop.WebFolder(www)
     try:
-        for name, text, version, switches, headline in PICTURES:
+        for name, text, version, switches, headline, (title, env) in PICTURES:
             path = os.path.join(www, name + ".txt")
             with open(path, "w") as f:
                 f.write(text + "\n")
             os.chmod(path, 0o644)
             args = ["MyApp", version, web.url(name + ".txt"), "https://example.com/download", *switches]
-            picture(screen, norvil, args, headline, os.path.join(out_dir, name))
+            picture(screen, norvil, args, headline, os.path.join(out_dir, name), title, env)
             print("wrote docs/" + name)
     finally:
         web.stop()
