@@ -2,12 +2,12 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QHostAddress>
 #include <QList>
-#include <QPointer>
-#include <QSslConfiguration>
+#include <QSslCertificate>
 #include <QTcpServer>
 #include <QUrl>
+
+#include <utility>
 
 class QTcpSocket;
 
@@ -25,12 +25,11 @@ public:
 
     // tlsName: serve HTTPS with tls/<tlsName>.pem and .key; empty for plain HTTP.
     explicit TestHttpServer(const QString& tlsName = {});
-    ~TestHttpServer() override;
 
     // raw: the whole response, status line and headers included.
     void Route(const QByteArray& path, const QByteArray& raw, After after = After::Close);
     // A 200 response with a Content-Length and this body.
-    void RouteBody(const QByteArray& path, const QByteArray& body, const QByteArray& status = "200 OK");
+    void RouteBody(const QByteArray& path, const QByteArray& body);
 
     QUrl Url(const QByteArray& path) const;
     // The test CA that signed tls/server.pem, for a client that is to trust it.
@@ -38,21 +37,12 @@ public:
     // A URL on a port where nothing listens.
     static QUrl RefusedUrl();
 
-    qsizetype RequestCount() const { return m_requests.size(); }
     const QList<QByteArray>& Requests() const { return m_requests; }
 
 private:
-    struct Answer {
-        QByteArray raw;
-        After after = After::Close;
-    };
-    void OnConnection();
     void OnReadable(QTcpSocket* socket);
 
-    class Listener;
-    Listener* m_server;
-    bool m_tls = false;
-    QHash<QByteArray, Answer> m_routes;
+    QTcpServer* m_server;
+    QHash<QByteArray, std::pair<QByteArray, After>> m_routes;
     QList<QByteArray> m_requests;
-    QList<QPointer<QTcpSocket>> m_stalled;
 };

@@ -16,8 +16,6 @@
 #include <sys/stat.h>
 #endif
 
-#include <tuple>
-
 namespace {
 
 using After = TestHttpServer::After;
@@ -112,103 +110,70 @@ void tst_FaultMatrix::matrix_data()
     QTest::addColumn<QString>("infoPart"); // in the logged failure information
     QTest::addColumn<QString>("logPart");  // in the received text
 
-    const QByteArray file = "<MyApp:2.0>";
-    auto route = [this](TestHttpServer& server, const QByteArray& path, const QByteArray& raw, After after = After::Close) {
-        server.Route(path, raw, after);
-        return server.Url(path);
+    // A row whose server answers with exactly these bytes at a path of the row's own.
+    auto row = [](const char* tag, const QUrl& url, const QString& outcome, const QString& infoPart = {}, const QString& logPart = {}) {
+        QTest::newRow(tag) << url << outcome << infoPart << logPart;
     };
+    auto raw = [this](const QByteArray& bytes, After after = After::Close, TestHttpServer* server = nullptr) {
+        TestHttpServer& on = server ? *server : m_http;
+        const QByteArray path = "/" + QByteArray::number(qHash(bytes));
+        on.Route(path, bytes, after);
+        return on.Url(path);
+    };
+    auto ok = [](const QByteArray& headers, const QByteArray& body) {
+        return Response("200 OK\r\n" + headers + "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close", body);
+    };
+    const QByteArray file = "<MyApp:2.0>";
+    const QString text = QString::fromLatin1(file);
 
-    QTest::newRow("connection refused") << TestHttpServer::RefusedUrl() << kTransferError << QStringLiteral("refused") << QString();
-    QTest::newRow("unresolvable host") << QUrl(QStringLiteral("http://norvil-test-host.invalid/update.txt"))
-                                       << kTransferError << QStringLiteral("not found") << QString();
-    QTest::newRow("accepts and never answers") << route(m_http, "/silent", "", After::Stall)
-                                               << kTransferError << QStringLiteral("timed out") << QString();
-    QTest::newRow("headers, then stalls") << route(m_http, "/stall", Response("200 OK\r\nContent-Length: 100", "<MyApp"), After::Stall)
-                                          << kTransferError << QStringLiteral("timed out") << QString();
-    QTest::newRow("reset mid-body") << route(m_http, "/reset", Response("200 OK\r\nContent-Length: 100", file), After::Reset)
-                                    << kTransferError << QString() << QString();
-    QTest::newRow("truncated chunked body")
-        << route(m_http, "/chunked-cut", Response("200 OK\r\nTransfer-Encoding: chunked", Chunked(file, 4, false)))
-        << kTransferError << QString() << QString();
-    QTest::newRow("complete chunked body")
-        << route(m_http, "/chunked", Response("200 OK\r\nTransfer-Encoding: chunked", Chunked(file, 4, true)))
-        << kUpdate << QString() << QString::fromLatin1(file);
-    QTest::newRow("404 with the name in its body")
-        << route(m_http, "/missing", Response("404 Not Found\r\nContent-Length: 11\r\nConnection: close", file))
-        << kUpdate << QString() << QString::fromLatin1(file);
-    QTest::newRow("451 with the name in its body")
-        << route(m_http, "/legal", Response("451 Unavailable For Legal Reasons\r\nContent-Length: 11\r\nConnection: close", file))
-        << kUpdate << QString() << QString::fromLatin1(file);
-    QTest::newRow("gzip-encoded body")
-        << route(m_http, "/gzip", Response("200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 31\r\nConnection: close",
-                                           QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03\xb3\xf1\xad\x74\x2c\x28\xb0\x32"
-                                                      "\xd2\x33\xb0\x03\x00\x8f\x5e\x89\xe1\x0b\x00\x00\x00", 31)))
-        << kUpdate << QString() << QString::fromLatin1(file);
+    row("connection refused", TestHttpServer::RefusedUrl(), kTransferError, "refused");
+    row("unresolvable host", QUrl("http://norvil-test-host.invalid/update.txt"), kTransferError, "not found");
+    row("accepts and never answers", raw("", After::Stall), kTransferError, "timed out");
+    row("headers, then stalls", raw(Response("200 OK\r\nContent-Length: 100", "<MyApp"), After::Stall), kTransferError, "timed out");
+    row("reset mid-body", raw(Response("200 OK\r\nContent-Length: 100", file), After::Reset), kTransferError);
+    row("truncated chunked body", raw(Response("200 OK\r\nTransfer-Encoding: chunked", Chunked(file, 4, false))), kTransferError);
+    row("complete chunked body", raw(Response("200 OK\r\nTransfer-Encoding: chunked", Chunked(file, 4, true))), kUpdate, {}, text);
+    row("404 with the name in its body", raw(Response("404 Not Found\r\nContent-Length: 11\r\nConnection: close", file)), kUpdate, {}, text);
+    row("451 with the name in its body", raw(Response("451 Unavailable For Legal Reasons\r\nContent-Length: 11\r\nConnection: close", file)),
+        kUpdate, {}, text);
+    row("gzip-encoded body", raw(ok("Content-Encoding: gzip\r\n", QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03\xb3\xf1\xad\x74\x2c"
+        "\x28\xb0\x32\xd2\x33\xb0\x03\x00\x8f\x5e\x89\xe1\x0b\x00\x00\x00", 31))), kUpdate, {}, text);
 
     // Bodies that do not decode, whatever their status: never read, even in part.
-    const QByteArray gzipHeader("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);
-    for (const auto& [tag, status, encoding, body] : {
-             std::tuple{"gzip that is not gzip", "200 OK", "gzip", QByteArray("<MyApp:2.0>")},
-             std::tuple{"gzip broken at once, the name in the raw tail", "200 OK", "gzip", gzipHeader + "\x07<MyApp:9.9>"},
-             std::tuple{"deflate that is not deflate, 404", "404 Not Found", "deflate", QByteArray("\xff\xff<MyApp:9.9>")},
-             std::tuple{"brotli that is not brotli", "200 OK", "br", QByteArray("\xff\xff\xff<MyApp:9.9>")},
-             std::tuple{"an encoding nobody decodes", "200 OK", "compress", QByteArray("<MyApp:9.9>")},
-         }) {
-        const QByteArray path = "/undecodable/" + QByteArray(encoding) + QByteArray::number(qHash(body));
-        QTest::newRow(tag) << route(m_http, path, Response(QByteArray(status) + "\r\nContent-Encoding: " + encoding
-                                                               + "\r\nContent-Length: " + QByteArray::number(body.size())
-                                                               + "\r\nConnection: close", body))
-                           << kTransferError << QStringLiteral("could not be decoded") << QString();
-    }
-    QTest::newRow("103 Early Hints taken as the final answer")
-        << route(m_http, "/early", "HTTP/1.1 103 Early Hints\r\nLink: </a.css>; rel=preload\r\n\r\n"
-                                   + Response("200 OK\r\nContent-Length: 11\r\nConnection: close", file))
-        << kTransferError << QStringLiteral("no final response") << QString();
+    const QString undecodable = QStringLiteral("could not be decoded");
+    row("gzip that is not gzip", raw(ok("Content-Encoding: gzip\r\n", file)), kTransferError, undecodable);
+    row("gzip broken at once, the name in the raw tail", raw(ok("Content-Encoding: gzip\r\n",
+        QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\x07<MyApp:9.9>", 22))), kTransferError, undecodable);
+    row("deflate that is not deflate, 404", raw(Response("404 Not Found\r\nContent-Encoding: deflate\r\nContent-Length: 13\r\n"
+        "Connection: close", "\xff\xff<MyApp:9.9>")), kTransferError, undecodable);
+    row("brotli that is not brotli", raw(ok("Content-Encoding: br\r\n", "\xff\xff\xff<MyApp:9.9>")), kTransferError, undecodable);
+    row("an encoding nobody decodes", raw(ok("Content-Encoding: compress\r\n", "<MyApp:9.9>")), kTransferError, undecodable);
+    row("103 Early Hints taken as the final answer", raw("HTTP/1.1 103 Early Hints\r\nLink: </a.css>; rel=preload\r\n\r\n" + ok({}, file)),
+        kTransferError, "no final response");
 
     // Url1 names a file on a web server; nothing else is read, not even a local pipe.
-    QTest::newRow("file: URL") << QUrl::fromLocalFile(m_localFile) << kTransferError << QStringLiteral("refused: file:") << QString();
-    QTest::newRow("relative path") << QUrl(QStringLiteral("update.txt")) << kTransferError << QStringLiteral("refused: update.txt") << QString();
+    row("file: URL", QUrl::fromLocalFile(m_localFile), kTransferError, "refused: file:");
+    row("relative path", QUrl("update.txt"), kTransferError, "refused: update.txt");
 
-    m_http.RouteBody("/file", file);
     const QByteArray redirect = "302 Found\r\nContent-Length: 0\r\nConnection: close\r\nLocation: ";
-    route(m_http, "/hop2", Response(redirect + "/file", {}));
-    route(m_http, "/hop1", Response(redirect + m_http.Url("/hop2").toEncoded(), {}));
-    QTest::newRow("redirect chain to the file") << route(m_http, "/hop0", Response(redirect + "/hop1", {}))
-                                                << kUpdate << QString() << QString::fromLatin1(file);
-    QTest::newRow("redirect to a local file")
-        << route(m_http, "/to-file", Response(redirect + QUrl::fromLocalFile(m_localFile).toEncoded(), {}))
-        << kTransferError << QString() << QString();
-    QTest::newRow("redirect loop") << route(m_http, "/loop", Response("302 Found\r\nContent-Length: 0\r\nLocation: /loop", {}),
-                                            After::KeepAlive)
-                                   << kTransferError << QStringLiteral("redirect") << QString();
+    const QUrl theFile = raw(ok({}, file));
+    row("redirect chain to the file", raw(Response(redirect + raw(Response(redirect + theFile.path().toLatin1(), {})).toEncoded(), {})),
+        kUpdate, {}, text);
+    row("redirect to a local file", raw(Response(redirect + QUrl::fromLocalFile(m_localFile).toEncoded(), {})), kTransferError);
+    row("redirect loop", m_http.Url("/loop"), kTransferError, "redirect");
+    m_http.Route("/loop", Response("302 Found\r\nContent-Length: 0\r\nLocation: /loop", {}), After::KeepAlive);
 
-    m_https.RouteBody("/file", file);
-    QTest::newRow("https with a trusted certificate") << m_https.Url("/file") << kUpdate << QString() << QString::fromLatin1(file);
-    QTest::newRow("https to http redirect")
-        << route(m_https, "/down", Response(redirect + m_http.Url("/file").toEncoded(), {}))
-        << kTransferError << QStringLiteral("redirect") << QString();
-    m_selfSigned.RouteBody("/file", file);
-    QTest::newRow("https with a self-signed certificate") << m_selfSigned.Url("/file") << kTransferError
-                                                          << QStringLiteral("SSL") << QString();
+    row("https with a trusted certificate", raw(ok({}, file), After::Close, &m_https), kUpdate, {}, text);
+    row("https to http redirect", raw(Response(redirect + theFile.toEncoded(), {}), After::Close, &m_https), kTransferError, "redirect");
+    row("https with a self-signed certificate", raw(ok({}, file), After::Close, &m_selfSigned), kTransferError, "SSL");
 
-    const QByteArray big(16 * 1024 * 1024 + 1, 'x');
-    QTest::newRow("declared body over 16 MiB")
-        << route(m_http, "/huge-declared", Response("200 OK\r\nContent-Length: 16777217", "<MyApp:2.0>"), After::Stall)
-        << kTransferError << QStringLiteral("16 MiB") << QString();
-    QTest::newRow("undeclared chunked body over 16 MiB")
-        << route(m_http, "/huge-chunked", Response("200 OK\r\nTransfer-Encoding: chunked", Chunked(big, 65536, true)))
-        << kTransferError << QStringLiteral("16 MiB") << QString();
+    row("declared body over 16 MiB", raw(Response("200 OK\r\nContent-Length: 16777217", file), After::Stall), kTransferError, "16 MiB");
+    row("undeclared chunked body over 16 MiB", raw(Response("200 OK\r\nTransfer-Encoding: chunked",
+        Chunked(QByteArray(16 * 1024 * 1024 + 1, 'x'), 65536, true))), kTransferError, "16 MiB");
 
-    QTest::newRow("bytes invalid in the code page")
-        << route(m_http, "/invalid", Response("200 OK\r\nContent-Length: 14\r\nConnection: close", "\xFF\xFE<MyApp:2.0>\x80"))
-        << kUpdate << QString() << QStringLiteral("\uFFFD\uFFFD<MyApp:2.0>\uFFFD");
-    QTest::newRow("NUL bytes")
-        << route(m_http, "/nul", Response("200 OK\r\nContent-Length: 15\r\nConnection: close", QByteArray("a\0b\0<MyApp:2.0>", 15)))
-        << kUpdate << QString() << QString::fromUtf16(u"a\0b\0<MyApp:2.0>", 15);
-    const QByteArray longLine = "MyApp=2.0" + QByteArray(5 * 1024 * 1024, '7');
-    m_http.RouteBody("/long-line", longLine);
-    QTest::newRow("5 MiB line without >") << m_http.Url("/long-line") << kUnreadable
-                                          << QString() << QString();
+    row("bytes invalid in the code page", raw(ok({}, "\xFF\xFE<MyApp:2.0>\x80")), kUpdate, {}, "\uFFFD\uFFFD<MyApp:2.0>\uFFFD");
+    row("NUL bytes", raw(ok({}, QByteArray("a\0b\0<MyApp:2.0>", 15))), kUpdate, {}, QString::fromUtf16(u"a\0b\0<MyApp:2.0>", 15));
+    row("5 MiB line without >", raw(ok({}, "MyApp=2.0" + QByteArray(5 * 1024 * 1024, '7'))), kUnreadable);
 }
 
 void tst_FaultMatrix::matrix()
@@ -238,7 +203,7 @@ void tst_FaultMatrix::matrix()
         QCOMPARE(lines.last(), QString());
         QVERIFY(!lines.contains(QStringLiteral("--- Received File ---"))); // never a half body
         // A transfer error neither raises nor closes the window the user already sees.
-        QCOMPARE(run.platform.Raiser.Calls, 0);
+        QCOMPARE(run.platform.Raised, 0);
         QVERIFY(run.form->isVisible());
     } else {
         const qsizetype received = lines.indexOf(QStringLiteral("--- Received File ---"));

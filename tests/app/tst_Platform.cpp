@@ -39,27 +39,24 @@ void tst_Platform::codePage_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("UTF-8 Japanese") << QByteArray("UTF-8") << 65001 << QByteArray("アプリ=1.0>") << QStringLiteral("アプリ=1.0>");
-    QTest::newRow("UTF-8 invalid byte") << QByteArray("UTF-8") << 65001 << QByteArray("a\xFF" "b") << QStringLiteral("a\uFFFDb");
-    QTest::newRow("UTF-8 lead byte, then no continuation") << QByteArray("UTF-8") << 65001 << QByteArray("\xE3" "AB")
-                                                          << QStringLiteral("\uFFFD" "AB");
-    QTest::newRow("UTF-8 encoded surrogate") << QByteArray("UTF-8") << 65001 << QByteArray("\xED\xA0\x80z")
-                                             << QStringLiteral("\uFFFD\uFFFD\uFFFDz");
-    QTest::newRow("UTF-8 cut off at the end") << QByteArray("UTF-8") << 65001 << QByteArray("x\xE3\x81") << QStringLiteral("x\uFFFD");
-    QTest::newRow("UTF-8 NUL kept") << QByteArray("UTF-8") << 65001 << QByteArray("a\0b", 3) << QString::fromUtf16(u"a\0b", 3);
-    QTest::newRow("UTF-8 beyond the BMP") << QByteArray("UTF-8") << 65001 << QByteArray("\xF0\x9F\x98\x80")
-                                          << QString::fromUtf16(u"\U0001F600");
-    QTest::newRow("EUC-JP") << QByteArray("EUC-JP") << 20932 << QByteArray("\xA5\xA2\xA5\xD7\xA5\xEA=2") << QStringLiteral("アプリ=2");
-    QTest::newRow("Shift_JIS") << QByteArray("SHIFT_JIS") << 932 << QByteArray("\x83\x41\x83\x76\x83\x8A") << QStringLiteral("アプリ");
-    QTest::newRow("Shift_JIS half-width katakana") << QByteArray("SHIFT_JIS") << 932 << QByteArray("\xB1\xCC\xDF\xD8")
-                                                   << QStringLiteral("ｱﾌﾟﾘ");
-    QTest::newRow("Shift_JIS undecodable byte") << QByteArray("SHIFT_JIS") << 932 << QByteArray("a\xFF" "b") << QStringLiteral("a\uFFFDb");
-    QTest::newRow("Shift_JIS lead byte cut off at the end") << QByteArray("SHIFT_JIS") << 932 << QByteArray("x\x82")
-                                                            << QStringLiteral("x\uFFFD");
-    QTest::newRow("Shift_JIS lead byte before a line feed") << QByteArray("SHIFT_JIS") << 932 << QByteArray("x\x82\ny")
-                                                            << QStringLiteral("x\uFFFD\ny");
-    QTest::newRow("1252 every byte decodes") << QByteArray("CP1252") << 1252 << QByteArray("caf\xE9 \x80") << QStringLiteral("café €");
-    QTest::newRow("empty") << QByteArray("UTF-8") << 65001 << QByteArray() << QString();
+    auto row = [](const char* tag, const char* charset, int codePage, const QByteArray& bytes, const QString& text) {
+        QTest::newRow(tag) << QByteArray(charset) << codePage << bytes << text;
+    };
+    row("UTF-8 Japanese", "UTF-8", 65001, "アプリ=1.0>", "アプリ=1.0>");
+    row("UTF-8 invalid byte", "UTF-8", 65001, "a\xFF" "b", "a\uFFFDb");
+    row("UTF-8 lead byte, then no continuation", "UTF-8", 65001, "\xE3" "AB", "\uFFFD" "AB");
+    row("UTF-8 encoded surrogate", "UTF-8", 65001, "\xED\xA0\x80z", "\uFFFD\uFFFD\uFFFDz");
+    row("UTF-8 cut off at the end", "UTF-8", 65001, "x\xE3\x81", "x\uFFFD");
+    row("UTF-8 NUL kept", "UTF-8", 65001, QByteArray("a\0b", 3), QString::fromUtf16(u"a\0b", 3));
+    row("UTF-8 beyond the BMP", "UTF-8", 65001, "\xF0\x9F\x98\x80", QString::fromUtf16(u"\U0001F600"));
+    row("EUC-JP", "EUC-JP", 20932, "\xA5\xA2\xA5\xD7\xA5\xEA=2", "アプリ=2");
+    row("Shift_JIS", "SHIFT_JIS", 932, "\x83\x41\x83\x76\x83\x8A", "アプリ");
+    row("Shift_JIS half-width katakana", "SHIFT_JIS", 932, "\xB1\xCC\xDF\xD8", "ｱﾌﾟﾘ");
+    row("Shift_JIS undecodable byte", "SHIFT_JIS", 932, "a\xFF" "b", "a\uFFFDb");
+    row("Shift_JIS lead byte cut off at the end", "SHIFT_JIS", 932, "x\x82", "x\uFFFD");
+    row("Shift_JIS lead byte before a line feed", "SHIFT_JIS", 932, "x\x82\ny", "x\uFFFD\ny");
+    row("1252 every byte decodes", "CP1252", 1252, "caf\xE9 \x80", "café €");
+    row("empty", "UTF-8", 65001, "", "");
 
     // Large bodies: one bad byte among many lines is replaced alone, and so is one at the end of
     // a long line without a line feed.
@@ -70,9 +67,8 @@ void tst_Platform::codePage_data()
         lines += bad ? "MyApp=\xFF>\n" : "\x83\x41\x83\x76=1.0>\n";
         linesText += bad ? QStringLiteral("MyApp=\uFFFD>\n") : QStringLiteral("アプ=1.0>\n");
     }
-    QTest::newRow("one bad byte among 50000 lines") << QByteArray("SHIFT_JIS") << 932 << lines << linesText;
-    QTest::newRow("300000 bytes on one line, then a bad byte") << QByteArray("SHIFT_JIS") << 932
-        << QByteArray(300000, 'z') + "\xFF" << QString(300000, u'z') + QChar(0xFFFD);
+    row("one bad byte among 50000 lines", "SHIFT_JIS", 932, lines, linesText);
+    row("300000 bytes on one line, then a bad byte", "SHIFT_JIS", 932, QByteArray(300000, 'z') + "\xFF", QString(300000, u'z') + QChar(0xFFFD));
 }
 
 void tst_Platform::codePage()
