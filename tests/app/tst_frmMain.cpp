@@ -10,6 +10,7 @@
 #include "WindowRun.h"
 
 #include <QAccessible>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTimer>
 #include <QtTest>
@@ -252,6 +253,8 @@ void tst_frmMain::windowAtStart()
     WindowRun run(QStringLiteral("App[*] 1.0 u1 u2 ") + switches);
     frmMain& form = *run.form;
     QCOMPARE(form.isVisible(), visible);
+    if (visible) // centred when first shown (the window manager may then move it)
+        QVERIFY((form.frameGeometry().center() - form.screen()->availableGeometry().center()).manhattanLength() <= 2);
     // Fixed in size; a close button, but neither minimize nor maximize; the title shows the
     // name as given, "[*]" included; the desktop entry names the window's icon and name.
     QCOMPARE(form.minimumSize(), QSize(460, height));
