@@ -120,6 +120,10 @@ void frmMain::CreateControls(int requestTimeoutSeconds)
 
     cTimer1 = new QTimer(this);
     cTimer1->setInterval(1000);
+    // The request leaves one second after load, not whenever Qt would group the wake-up (a
+    // coarse timer may fire 50 ms early or late). The marquee's step and the transfer's time-out
+    // keep Qt's coarse timers: neither needs the millisecond.
+    cTimer1->setTimerType(Qt::PreciseTimer);
     connect(cTimer1, &QTimer::timeout, this, &frmMain::cTimer1_Timer);
 
     cTimer2 = new QTimer(this);

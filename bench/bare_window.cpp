@@ -1,8 +1,9 @@
 // The yardstick: a plain Qt window with the same controls, fonts and sizes as the program's
 // window and none of its logic. Prints when its page is first painted, then quits.
-//   bare_window [URL]
-// With a URL it fetches it with one GET instead, decodes the body once, shows the result page
-// and prints "result <ns>" before quitting: the measure of memory at large bodies.
+//   bare_window [URL [DELAY_MS]]
+// With a URL it fetches it with one GET instead, DELAY_MS after it is shown (a plain
+// QTimer::singleShot), decodes the body once, shows the result page and prints "result <ns>"
+// before quitting: the measure of start to result, and of memory at large bodies.
 
 #include "Appearance.h"
 #include "PaintStopwatch.h"
@@ -14,6 +15,9 @@
 #include <QNetworkReply>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
+
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -53,12 +57,14 @@ int main(int argc, char* argv[])
     PaintStopwatch result(pages[1], "result", true);
     QNetworkAccessManager manager;
     if (fetch) {
-        QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(QString::fromLocal8Bit(argv[1]))));
-        QObject::connect(reply, &QNetworkReply::finished, &window, [&, reply] {
-            const QString text = QString::fromUtf8(reply->readAll());
-            log->setPlaceholderText(QString::number(text.size()));
-            pages[0]->hide();
-            pages[1]->show();
+        QTimer::singleShot(argc > 2 ? std::atoi(argv[2]) : 0, &window, [&] {
+            QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(QString::fromLocal8Bit(argv[1]))));
+            QObject::connect(reply, &QNetworkReply::finished, &window, [&, reply] {
+                const QString text = QString::fromUtf8(reply->readAll());
+                log->setPlaceholderText(QString::number(text.size()));
+                pages[0]->hide();
+                pages[1]->show();
+            });
         });
     }
     window.show();

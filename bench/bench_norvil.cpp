@@ -29,6 +29,7 @@ int main(int argc, char* argv[])
     PaintStopwatch progress(form.fraPage[0], "progress", !untilResult);
     PaintStopwatch result(form.fraPage[1], "result", untilResult);
 
+    PrintTime("load"); // the start timer starts at the end of the load
     form.Load();
     if (form.IsUnloaded())
         return 0;
