@@ -99,8 +99,6 @@ void frmMain::CreateControls(int requestTimeoutSeconds)
     cmdClose = MakeButton(fraPage[1], tr("今は何もしない(&C)"), {4440, 1260, 2055, 375});
 
     Label1 = MakeLabel(this, tr("－－－－－デバッグ情報－－－－－"), {180, 2040, 2820, 180}, font());
-    // In the desktop's own face, which may be wider than Windows' was: the whole text shows.
-    Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
     txtLog = new LogTextBox(this);
     txtLog->setGeometry(FromTwips({60, 2400, 6735, 3315}));
     txtLog->setFont(f2);

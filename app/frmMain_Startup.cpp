@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 QString Q(const std::u16string& text)
@@ -50,8 +52,12 @@ void frmMain::Form_Load()
     setWindowTitle(LiteralTitle(tr("%1 最新バージョンの確認").arg(Q(m_cmd.Name()))));
 
     SetClientHeight(kNormalClientHeight);
-    if (m_cmd.IsDebug())
+    if (m_cmd.IsDebug()) {
         SetClientHeight(kDebugClientHeight);
+        // The log's header, now in sight, in the desktop's own face, which may be wider than
+        // Windows' was: the whole text shows. (Measured only here: laying out text costs.)
+        Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
+    }
 
     cTimer1->start();
 }
