@@ -170,6 +170,7 @@ void tst_frmMain::runs()
     run.Tick();
     QVERIFY(run.WaitForOutcome());
     QCOMPARE(PageOf(form), page);
+    QCOMPARE(form.fraPage[0]->isVisibleTo(&form), page == QLatin1String("none")); // one page at a time
     if (!texts.isEmpty()) {
         QCOMPARE(form.lblMsg2->text(), texts.at(0));
         QCOMPARE(form.lblMsg3->text(), texts.at(1));

@@ -125,7 +125,8 @@ class Run:
         self.marker = "m" + uuid.uuid4().hex[:12]
         url1 = (WEB[row.server].url(row.file) if row.server in WEB
                 else f"http://127.0.0.1:{desktop.free_port()}/{row.file}") + "?" + self.marker
-        self.url2 = WEB["http"].url("download.html") + f"?from={self.marker}&lang=日本語#top"
+        # Japanese letters, and one that no Japanese code page has: Windows' wide call keeps both.
+        self.url2 = WEB["http"].url("download.html") + f"?from={self.marker}&lang=日本語&q=café#top"
         self.words = row.words.format(url1=url1, url2=self.url2)
         self.stderr = tempfile.TemporaryFile()
         if SESSION == "wine":
