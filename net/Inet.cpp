@@ -59,7 +59,7 @@ bool IsLeftEncoded(const QNetworkReply& reply)
 bool ArrivedWhole(const QNetworkReply& reply)
 {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!status.isValid() || status.toInt() < 200 || IsLeftEncoded(reply))
+    if (!status.isValid() || status.toInt() < 200)
         return false;
     if (reply.error() == QNetworkReply::NoError)
         return true;
@@ -70,14 +70,11 @@ bool ArrivedWhole(const QNetworkReply& reply)
 QString FailureInfo(const QNetworkReply& reply)
 {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const QByteArray encoding = reply.rawHeader("Content-Encoding");
-    if (status.toInt() >= 200 && IsLeftEncoded(reply))
-        return QStringLiteral("The body could not be decoded (Content-Encoding: %1): no decoder for it")
-            .arg(QString::fromLatin1(encoding));
     if (reply.error() == QNetworkReply::NoError) // a 1xx that Qt took for the final answer
         return QStringLiteral("The server gave no final response, only %1 %2")
             .arg(status.toInt())
             .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+    const QByteArray encoding = reply.rawHeader("Content-Encoding");
     if (status.isValid() && !encoding.isEmpty() && !IsStatusErrorText(reply))
         return QStringLiteral("The body could not be decoded (Content-Encoding: %1): %2")
             .arg(QString::fromLatin1(encoding), reply.errorString());
@@ -177,14 +174,17 @@ void Inet::OnFinished()
     if (m_reply == nullptr)
         return;
 
+    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 200 && IsLeftEncoded(*reply)) {
+        Fail(reply->error() == QNetworkReply::NoError ? QNetworkReply::UnknownContentError : reply->error(),
+             QStringLiteral("The body could not be decoded (Content-Encoding: %1): no decoder for it")
+                 .arg(QString::fromLatin1(reply->rawHeader("Content-Encoding"))));
+        return;
+    }
     if (ArrivedWhole(*reply)) {
         Finish(icResponseCompleted);
         return;
     }
-    std::int32_t code = reply->error();
-    if (code == QNetworkReply::NoError) // whole, but still encoded, or no final response
-        code = IsLeftEncoded(*reply) ? QNetworkReply::UnknownContentError : kNoFinalResponseCode;
-    Fail(code, FailureInfo(*reply));
+    Fail(reply->error() == QNetworkReply::NoError ? kNoFinalResponseCode : reply->error(), FailureInfo(*reply));
 }
 
 void Inet::Fail(std::int32_t code, const QString& info)
