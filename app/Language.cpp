@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 namespace norvil {
@@ -16,8 +17,7 @@ bool SameWrittenLanguage(const QLocale& a, const QLocale& b)
     return a.language() == b.language() && a.script() == b.script();
 }
 
-} // namespace
-
+// The translations the program carries, by name ("en", "de", "pt_BR", "zh_CN", ...).
 QStringList AvailableTranslations()
 {
     QStringList names;
@@ -26,6 +26,8 @@ QStringList AvailableTranslations()
     return names;
 }
 
+// Which of them speaks to a user with these interface languages, most wanted first; empty for
+// Japanese, which needs none.
 QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& available)
 {
     for (const QString& entry : uiLanguages) {
@@ -41,6 +43,8 @@ QString ChooseTranslation(const QStringList& uiLanguages, const QStringList& ava
     }
     return uiLanguages.isEmpty() ? QString() : QStringLiteral("en");
 }
+
+} // namespace
 
 QString UseUserLanguage()
 {
