@@ -16,7 +16,4 @@ std::vector<std::u16string_view> SplitFirst(std::u16string_view text, char16_t s
 
 std::u16string ToDecimal(std::int64_t value);
 
-// UTF-16 to UTF-8, for messages and files written by plain C++ callers.
-std::string ToUtf8(std::u16string_view text);
-
 } // namespace norvil
