@@ -19,21 +19,15 @@ const std::vector<ImportRow> kImportRows = {
     {"four words", u"App 1.0 u1 u2", true, u"App", u"1.0", u"u1", u"u2", false, false},
     {"both switches", u"App 1.0 u1 u2 /d /h", true, u"App", u"1.0", u"u1", u"u2", true, true},
     {"three words keep what was copied, no switches", u"App 1.0 /h", false, u"App", u"1.0", u"/h", u"", false, false},
-    {"hide only", u"App 1.0 u1 u2 /h", true, u"App", u"1.0", u"u1", u"u2", true, false},
     {"switches are case-sensitive", u"App 1.0 u1 u2 /D /H", true, u"App", u"1.0", u"u1", u"u2", false, false},
     {"switch inside a word, then a blank", u"App 1.0 u1/d u2", true, u"App", u"1.0", u"u1/d", u"u2", false, true},
     {"url ending in /h at the end", u"App 1.0 u1 http://x/h", true, u"App", u"1.0", u"u1", u"http://x/h", true, false},
     {"switch needs a blank or the end", u"App 1.0 u1 u2 /hx /dy", true, u"App", u"1.0", u"u1", u"u2", false, false},
     {"switch first takes a position", u"/h App 1.0 u1 u2", true, u"/h", u"App", u"1.0", u"u1", true, false},
     {"two blanks shift the values", u"App  1.0 u1 u2", true, u"App", u"", u"1.0", u"u1", false, false},
-    {"leading blank gives empty name", u" App 1.0 u1", true, u"", u"App", u"1.0", u"u1", false, false},
-    {"trailing blanks give empty words", u"App 1.0   ", true, u"App", u"1.0", u"", u"", false, false},
     {"extra words ignored", u"App 1.0 u1 u2 more words", true, u"App", u"1.0", u"u1", u"u2", false, false},
     {"tabs and quotes are ordinary", u"\"My App\"\t1 1.0 u1 u2", true, u"\"My", u"App\"\t1", u"1.0", u"u1", false, false},
-    {"non-ASCII kept as is", u"アプリ 1.0 http://例え.jp/ u2", true, u"アプリ", u"1.0", u"http://例え.jp/", u"u2", false, false},
     {"empty text gives no word", u"", false, u"", u"", u"", u"", false, false},
-    {"one word", u"App", false, u"App", u"", u"", u"", false, false},
-    {"a lone blank gives two empty words", u" ", false, u"", u"", u"", u"", false, false},
 };
 
 } // namespace
@@ -54,25 +48,6 @@ TEST_CASE("ImportSplitsWordsAndFindsSwitches")
     }
 }
 
-TEST_CASE("JoinArgumentsWithSingleBlanks")
-{
-    struct Row {
-        const char* name;
-        std::vector<std::u16string> args;
-        std::u16string text;
-    };
-    const std::vector<Row> rows = {
-        {"none", {}, u""},
-        {"four and a switch", {u"App", u"1.0", u"u1", u"u2", u"/h"}, u"App 1.0 u1 u2 /h"},
-        {"empty argument gives empty word", {u"App", u"", u"1.0"}, u"App  1.0"},
-        {"blank inside an argument is kept", {u"My App", u"1.0"}, u"My App 1.0"},
-    };
-    for (const Row& row : rows) {
-        INFO(row.name);
-        CHECK_EQ(norvil::JoinArguments(row.args), row.text);
-    }
-}
-
 TEST_CASE("SkipProgramPathOfRawCommandLine")
 {
     struct Row {
@@ -87,9 +62,7 @@ TEST_CASE("SkipProgramPathOfRawCommandLine")
         {"several blanks and a tab after the path", u"n.exe  \t App  1.0", u"App  1.0"},
         {"blanks inside the arguments kept", u"n.exe App  1.0 ", u"App  1.0 "},
         {"no arguments", u"n.exe", u""},
-        {"no arguments, trailing blanks", u"\"n.exe\"   ", u""},
         {"unclosed quote", u"\"C:\\n.exe App", u""},
-        {"empty", u"", u""},
     };
     for (const Row& row : rows) {
         INFO(row.name);

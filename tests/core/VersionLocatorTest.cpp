@@ -15,18 +15,12 @@ TEST_CASE("FindVersionTextInUpdateFile")
     };
     const std::vector<Row> rows = {
         {"angle brackets", u"x<MyApp:1.2.0>y", u"MyApp", u"1.2.0"},
-        {"equals sign", u"MyApp=2.1.0>", u"MyApp", u"2.1.0"},
         {"runs to the end, line break included", u"MyApp=1.2.0\r\n", u"MyApp", u"1.2.0\r\n"},
         {"first occurrence inside a longer word", u"MyApp2=3.0>MyApp=1.0>", u"MyApp", u"=3.0"},
         {"empty version", u"MyApp=>", u"MyApp", u""},
         {"name is the last thing", u"abc MyApp", u"MyApp", u""},
-        {"separator is the last thing", u"abc MyApp=", u"MyApp", u""},
-        {"case-sensitive", u"myapp=1.0>", u"MyApp", std::nullopt},
         {"not present", u"Other=1.0>", u"MyApp", std::nullopt},
-        {"empty text", u"", u"MyApp", std::nullopt},
-        {"several applications", u"A=1>MyApp=2.5b>C=3>", u"MyApp", u"2.5b"},
         {"empty name matches at the start", u"x1.5>", u"", u"1.5"},
-        {"Japanese name", u"<アプリ:1.0>", u"アプリ", u"1.0"},
     };
     for (const Row& row : rows) {
         INFO(row.name);
