@@ -48,10 +48,16 @@ void TestHttpServer::Route(const QByteArray& path, const QByteArray& raw, After 
     m_routes.insert(path, {raw, after});
 }
 
-void TestHttpServer::RouteBody(const QByteArray& path, const QByteArray& body)
+QUrl TestHttpServer::Serve(const QByteArray& raw, After after)
 {
-    Route(path, "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size())
-                    + "\r\nConnection: close\r\n\r\n" + body);
+    const QByteArray path = "/" + QByteArray::number(m_routes.size());
+    Route(path, raw, after);
+    return Url(path);
+}
+
+QByteArray TestHttpServer::Ok(const QByteArray& body, const QByteArray& headers)
+{
+    return "HTTP/1.1 200 OK\r\n" + headers + "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 }
 
 QUrl TestHttpServer::Url(const QByteArray& path) const

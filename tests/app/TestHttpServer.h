@@ -17,10 +17,9 @@ class TestHttpServer : public QObject {
     Q_OBJECT
 public:
     enum class After {
-        Close,      // close the connection once everything is sent
-        KeepAlive,  // send it and wait for the next request on the same connection
-        Stall,      // send it, then keep the connection open and say nothing more
-        Reset,      // send it, then drop the connection at once
+        Close, // close the connection once everything is sent
+        Stall, // send it, then keep the connection open and answer only what is asked again
+        Reset, // send it, then drop the connection at once
     };
 
     // tlsName: serve HTTPS with tls/<tlsName>.pem and .key; empty for plain HTTP.
@@ -28,8 +27,11 @@ public:
 
     // raw: the whole response, status line and headers included.
     void Route(const QByteArray& path, const QByteArray& raw, After after = After::Close);
-    // A 200 response with a Content-Length and this body.
-    void RouteBody(const QByteArray& path, const QByteArray& body);
+    // The same at a path of its own, whose address is returned.
+    QUrl Serve(const QByteArray& raw, After after = After::Close);
+    // A 200 response with these extra header lines (each ended by CR LF), a Content-Length and
+    // this body, after which the connection closes.
+    static QByteArray Ok(const QByteArray& body, const QByteArray& headers = {});
 
     QUrl Url(const QByteArray& path) const;
     // The test CA that signed tls/server.pem, for a client that is to trust it.

