@@ -43,13 +43,10 @@ void tst_Platform::codePage_data()
         QTest::newRow(tag) << QByteArray(charset) << codePage << bytes << text;
     };
     row("UTF-8 invalid byte", "UTF-8", 65001, "a\xFF" "b", "a\uFFFDb");
-    row("UTF-8 lead byte, then no continuation", "UTF-8", 65001, "\xE3" "AB", "\uFFFD" "AB");
-    row("UTF-8 encoded surrogate", "UTF-8", 65001, "\xED\xA0\x80z", "\uFFFD\uFFFD\uFFFDz");
     row("UTF-8 cut off at the end", "UTF-8", 65001, "x\xE3\x81", "x\uFFFD");
     row("Shift_JIS undecodable byte", "SHIFT_JIS", 932, "a\xFF" "b", "a\uFFFDb");
     row("Shift_JIS lead byte cut off at the end", "SHIFT_JIS", 932, "x\x82", "x\uFFFD");
     row("Shift_JIS lead byte before a line feed", "SHIFT_JIS", 932, "x\x82\ny", "x\uFFFD\ny");
-    row("empty", "UTF-8", 65001, "", "");
 
     // Large bodies: one bad byte among many lines is replaced alone, and so is one at the end of
     // a long line without a line feed.
@@ -92,7 +89,6 @@ void tst_Platform::defaultCodePage()
     const PlatformCodePage codePage;
     std::setlocale(LC_CTYPE, saved.c_str());
     QCOMPARE(QByteArray::fromStdString(codePage.Charset()), QByteArray("UTF-8"));
-    QCOMPARE(QString::fromStdU16String(codePage.ToText("\xE6\x97\xA5")), QStringLiteral("日"));
 #endif
 }
 

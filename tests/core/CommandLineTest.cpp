@@ -16,7 +16,6 @@ struct ImportRow {
 };
 
 const std::vector<ImportRow> kImportRows = {
-    {"four words", u"App 1.0 u1 u2", true, u"App", u"1.0", u"u1", u"u2", false, false},
     {"both switches", u"App 1.0 u1 u2 /d /h", true, u"App", u"1.0", u"u1", u"u2", true, true},
     {"three words keep what was copied, no switches", u"App 1.0 /h", false, u"App", u"1.0", u"/h", u"", false, false},
     {"switches are case-sensitive", u"App 1.0 u1 u2 /D /H", true, u"App", u"1.0", u"u1", u"u2", false, false},

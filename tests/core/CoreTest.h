@@ -5,7 +5,6 @@
 #include <doctest.h>
 
 #include <cstdio>
-#include <optional>
 #include <string>
 
 namespace doctest {
@@ -21,9 +20,5 @@ struct StringMaker<std::u16string> {
         }
         return (shown + '"').c_str();
     }
-};
-template <typename T>
-struct StringMaker<std::optional<T>> {
-    static String convert(const std::optional<T>& value) { return value ? toString(*value) : String("(none)"); }
 };
 } // namespace doctest
