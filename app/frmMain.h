@@ -101,6 +101,9 @@ protected:
 private:
     void CreateControls(int requestTimeoutSeconds);
     void SetClientHeight(int height);
+    void FitLogHeader();
+    // The sentence with its %1 filled in, kept whole in a right-to-left language.
+    QString FillIn(const QString& sentence, const QString& value) const;
     void ShowWindow();
     void ShowResultTexts(const QString& headline, const QString& detail);
     void SetButtonRoles(QPushButton* defaultButton, QPushButton* cancelButton);

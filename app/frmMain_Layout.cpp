@@ -15,7 +15,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -25,18 +28,24 @@ constexpr int Twips(int twips)
     return twips / 15;
 }
 
-QRect FromTwips(QRect twips)
+// Places a control at its designed place, measured from its container's top left; a window
+// that reads right to left gets the mirror image, measured from the top right. (Qt mirrors what
+// a layout places, never a fixed position.)
+void Place(QWidget* control, QRect twips)
 {
-    return {Twips(twips.x()), Twips(twips.y()), Twips(twips.width()), Twips(twips.height())};
+    const QRect designed(Twips(twips.x()), Twips(twips.y()), Twips(twips.width()), Twips(twips.height()));
+    control->setGeometry(QStyle::visualRect(control->layoutDirection(), control->parentWidget()->rect(), designed));
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, QRect twips, const QFont& font)
 {
     auto* label = new QLabel(text, parent);
-    label->setGeometry(FromTwips(twips));
+    Place(label, twips);
     label->setFont(font);
     // Names and versions come from outside: never let them be read as rich text.
     label->setTextFormat(Qt::PlainText);
+    // Texts start where the window's language starts a line, whatever letters they begin with.
+    label->setAlignment((label->isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
     return label;
 }
@@ -44,7 +53,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect twips, const QFont
 QPushButton* MakeButton(QWidget* parent, const QString& text, QRect twips)
 {
     auto* button = new QPushButton(text, parent);
-    button->setGeometry(FromTwips(twips));
+    Place(button, twips);
     button->setAutoDefault(false);
     return button;
 }
@@ -61,6 +70,8 @@ frmMain::frmMain(const norvil::Platform& platform, QWidget* parent, int requestT
     , m_platform(platform)
     , m_language(norvil::UseUserLanguage())
 {
+    // The direction the translation gave the application, taken before any control is placed.
+    setLayoutDirection(QGuiApplication::layoutDirection());
     norvil::ExposeWindowAsDialog();
     // Lets a Wayland compositor match the window to the installed norvil.desktop: its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("norvil"));
@@ -79,7 +90,7 @@ void frmMain::CreateControls(int requestTimeoutSeconds)
 
     for (QFrame*& page : fraPage) {
         page = new QFrame(this);
-        page->setGeometry(FromTwips({60, 60, 6735, 1755}));
+        Place(page, {60, 60, 6735, 1755});
         page->setFrameStyle(QFrame::Box | QFrame::Sunken);
     }
     lblMsg1 = MakeLabel(fraPage[0], tr("最新バージョンの有無を確認しています．．．"),
@@ -100,7 +111,9 @@ void frmMain::CreateControls(int requestTimeoutSeconds)
 
     Label1 = MakeLabel(this, tr("－－－－－デバッグ情報－－－－－"), {180, 2040, 2820, 180}, font());
     txtLog = new LogTextBox(this);
-    txtLog->setGeometry(FromTwips({60, 2400, 6735, 3315}));
+    Place(txtLog, {60, 2400, 6735, 3315});
+    // Its lines are addresses and fixed English words, in every language.
+    txtLog->setLayoutDirection(Qt::LeftToRight);
     txtLog->setFont(f2);
     txtLog->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -158,11 +171,31 @@ QString frmMain::EmptyMarqueeTrack()
 void frmMain::cTimer2_Timer()
 {
     int p = lblProg->property("Tag").toString().toShort();
-    lblProg->setText(QString(p, kWhiteSquare) + kBlackSquare + QString(kTrackCells - 1 - p, kWhiteSquare));
+    QString track = QString(p, kWhiteSquare) + kBlackSquare + QString(kTrackCells - 1 - p, kWhiteSquare);
+    if (isRightToLeft()) // the square runs the way the window's language reads
+        std::reverse(track.begin(), track.end());
+    lblProg->setText(track);
     p += 1;
     if (p == kTrackCells)
         p = 0;
     lblProg->setProperty("Tag", QString::number(p));
+}
+
+void frmMain::FitLogHeader()
+{
+    // Measured only when the header is seen: laying out text costs.
+    QRect designed = QStyle::visualRect(layoutDirection(), rect(), Label1->geometry());
+    designed.setWidth(std::max(designed.width(), Label1->sizeHint().width()));
+    Label1->setGeometry(QStyle::visualRect(layoutDirection(), rect(), designed));
+}
+
+QString frmMain::FillIn(const QString& sentence, const QString& value) const
+{
+    // A name or version in Latin letters must not pull a right-to-left sentence's punctuation
+    // about: it is isolated. Left-to-right windows show the words exactly as given.
+    if (!isRightToLeft())
+        return sentence.arg(value);
+    return sentence.arg(QChar(0x2068) + value + QChar(0x2069)); // FIRST STRONG ISOLATE ... POP
 }
 
 void frmMain::ShowWindow()

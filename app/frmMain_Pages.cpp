@@ -43,7 +43,7 @@ void frmMain::OfferCloseOnly()
 
 void frmMain::ShowUpdatePage(const clsVersion& version)
 {
-    ShowResultTexts(tr("最新バージョン「%1」が公開されています。").arg(QString::fromStdU16String(version.GetText())),
+    ShowResultTexts(FillIn(tr("最新バージョン「%1」が公開されています。"), QString::fromStdU16String(version.GetText())),
                     tr("ダウンロードページを表示しますか？"));
     SetButtonRoles(cmdOK, cmdClose);
     cmdOK->setVisible(true);

@@ -6,8 +6,6 @@
 #include <QFrame>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
 
 QString Q(const std::u16string& text)
@@ -49,14 +47,14 @@ void frmMain::Form_Load()
     fraPage[0]->setVisible(true);
     fraPage[1]->setVisible(false);
     lblProg->setText(EmptyMarqueeTrack());
-    setWindowTitle(LiteralTitle(tr("%1 最新バージョンの確認").arg(Q(m_cmd.Name()))));
+    setWindowTitle(LiteralTitle(FillIn(tr("%1 最新バージョンの確認"), Q(m_cmd.Name()))));
 
     SetClientHeight(kNormalClientHeight);
     if (m_cmd.IsDebug()) {
         SetClientHeight(kDebugClientHeight);
         // The log's header, now in sight, in the desktop's own face, which may be wider than
-        // Windows' was: the whole text shows. (Measured only here: laying out text costs.)
-        Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
+        // Windows' was: the whole text shows.
+        FitLogHeader();
     }
 
     cTimer1->start();
