@@ -1,5 +1,7 @@
 #include "LogTextBox.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTextCursor>
 
 namespace {
@@ -77,6 +79,43 @@ void LogTextBox::Materialize()
     const QString text = PendingText();
     m_pending.clear();
     InsertAtEnd(text);
+}
+
+QMenu* LogTextBox::CreateContextMenu()
+{
+    // Qt's translations are never loaded (its network messages must stay in English, the
+    // transfer reads them), so the menu's entries, which Qt names, are given the program's words.
+    static const struct {
+        const char* name;
+        const char* text;
+    } kEntries[] = {
+        {"edit-undo", QT_TR_NOOP("元に戻す(&U)")},
+        {"edit-redo", QT_TR_NOOP("やり直し(&R)")},
+        {"edit-cut", QT_TR_NOOP("切り取り(&T)")},
+        {"edit-copy", QT_TR_NOOP("コピー(&C)")},
+        {"edit-paste", QT_TR_NOOP("貼り付け(&P)")},
+        {"edit-delete", QT_TR_NOOP("削除(&D)")},
+        {"select-all", QT_TR_NOOP("すべて選択(&A)")},
+    };
+    QMenu* menu = createStandardContextMenu();
+    // The log reads left to right; its menu, in the window's language, goes the window's way.
+    menu->setLayoutDirection(window()->layoutDirection());
+    for (QAction* action : menu->actions()) {
+        for (const auto& entry : kEntries) {
+            if (action->objectName() == QLatin1String(entry.name)) {
+                const QString shortcut = action->text().section(QLatin1Char('\t'), 1);
+                action->setText(tr(entry.text) + (shortcut.isEmpty() ? QString() : QLatin1Char('\t') + shortcut));
+            }
+        }
+    }
+    return menu;
+}
+
+void LogTextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = CreateContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void LogTextBox::paintEvent(QPaintEvent* event)

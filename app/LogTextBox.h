@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QMenu;
+
 // The log text box. Lines always land at the end, whatever the user has selected.
 //
 // Laying out text is what costs in a text box (a few megabytes take seconds), and the log is
@@ -19,8 +21,11 @@ public:
     void AppendLine(const QString& line);
     // The whole text, every line ended by CR LF.
     QString Text() const;
+    // The right-click menu: Qt's own, with its entries in the window's language.
+    QMenu* CreateContextMenu();
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
