@@ -1,7 +1,10 @@
 #include "Appearance.h"
 
 #include <QImage>
+#include <QLocale>
 #include <QPixmap>
+
+#include <initializer_list>
 
 namespace norvil {
 namespace {
@@ -24,25 +27,51 @@ struct Faces {
     QStringList log;
 };
 
-// Windows' own faces first, then those a Linux desktop has (Debian: fonts-ipafont-gothic for
-// Japanese, fonts-wqy-microhei for Chinese and Korean, fonts-dejavu-core for the rest).
+// Faces that have the letters of the language's script and draw them in its own forms (Chinese
+// characters differ from their Japanese forms): Windows' own first, then those that Debian
+// packages (fonts-ipafont-gothic for Japanese, fonts-wqy-microhei for Chinese and Korean,
+// fonts-tlwg-loma-otf and fonts-tlwg-mono-otf for Thai, fonts-lohit-deva for Devanagari,
+// fonts-dejavu-core for the rest, Greek, Cyrillic, Armenian, Georgian, Hebrew and Arabic
+// included). The log's faces are fixed-pitch where a script has one that is common.
 Faces FacesFor(const QString& language)
 {
-    if (language == QLatin1String("ja"))
-        return {{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                 QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP")},
-                {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
-                 QStringLiteral("Noto Sans Mono CJK JP")}};
-    if (language.startsWith(QLatin1String("zh")))
-        return {{QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")},
-                {QStringLiteral("NSimSun"), QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Micro Hei Mono")}};
-    if (language == QLatin1String("ko"))
-        return {{QStringLiteral("Malgun Gothic"), QStringLiteral("Noto Sans CJK KR"), QStringLiteral("NanumGothic"),
-                 QStringLiteral("WenQuanYi Micro Hei")},
-                {QStringLiteral("GulimChe"), QStringLiteral("Noto Sans Mono CJK KR"), QStringLiteral("NanumGothicCoding"),
-                 QStringLiteral("WenQuanYi Micro Hei Mono")}};
-    return {{QStringLiteral("Segoe UI"), QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")},
-            {QStringLiteral("Consolas"), QStringLiteral("Noto Sans Mono"), QStringLiteral("DejaVu Sans Mono")}};
+    auto faces = [](std::initializer_list<const char16_t*> names) {
+        QStringList list;
+        for (const char16_t* name : names)
+            list.append(QString::fromUtf16(name));
+        return list;
+    };
+    switch (QLocale(language).script()) {
+    case QLocale::JapaneseScript:
+        return {faces({u"ＭＳ Ｐゴシック", u"MS PGothic", u"IPAPGothic", u"IPAexGothic", u"Noto Sans CJK JP"}),
+                faces({u"ＭＳ ゴシック", u"MS Gothic", u"IPAGothic", u"Noto Sans Mono CJK JP"})};
+    case QLocale::SimplifiedHanScript:
+        return {faces({u"Microsoft YaHei", u"Noto Sans CJK SC", u"WenQuanYi Micro Hei"}),
+                faces({u"NSimSun", u"Noto Sans Mono CJK SC", u"WenQuanYi Micro Hei Mono"})};
+    case QLocale::TraditionalHanScript:
+        return {faces({u"Microsoft JhengHei", u"Noto Sans CJK TC", u"WenQuanYi Micro Hei"}),
+                faces({u"MingLiU", u"Noto Sans Mono CJK TC", u"WenQuanYi Micro Hei Mono"})};
+    case QLocale::KoreanScript:
+        return {faces({u"Malgun Gothic", u"Noto Sans CJK KR", u"NanumGothic", u"WenQuanYi Micro Hei"}),
+                faces({u"GulimChe", u"Noto Sans Mono CJK KR", u"NanumGothicCoding", u"WenQuanYi Micro Hei Mono"})};
+    case QLocale::ArmenianScript:
+        return {faces({u"Segoe UI", u"Noto Sans Armenian", u"DejaVu Sans"}), faces({u"Segoe UI", u"DejaVu Sans Mono"})};
+    case QLocale::GeorgianScript:
+        return {faces({u"Segoe UI", u"Noto Sans Georgian", u"DejaVu Sans"}), faces({u"Segoe UI", u"DejaVu Sans Mono"})};
+    case QLocale::ThaiScript:
+        return {faces({u"Leelawadee UI", u"Noto Sans Thai", u"Loma"}),
+                faces({u"Leelawadee UI", u"Noto Sans Thai", u"Tlwg Mono"})};
+    case QLocale::DevanagariScript:
+        return {faces({u"Nirmala UI", u"Noto Sans Devanagari", u"Lohit Devanagari"}),
+                faces({u"Nirmala UI", u"Noto Sans Devanagari", u"Lohit Devanagari"})};
+    case QLocale::HebrewScript:
+        return {faces({u"Segoe UI", u"Noto Sans Hebrew", u"DejaVu Sans"}), faces({u"Courier New", u"DejaVu Sans"})};
+    case QLocale::ArabicScript:
+        return {faces({u"Segoe UI", u"Noto Sans Arabic", u"DejaVu Sans"}), faces({u"Courier New", u"DejaVu Sans"})};
+    default:
+        return {faces({u"Segoe UI", u"Noto Sans", u"DejaVu Sans"}),
+                faces({u"Consolas", u"Noto Sans Mono", u"DejaVu Sans Mono"})};
+    }
 }
 
 } // namespace
