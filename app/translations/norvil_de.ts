@@ -2,10 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="ja">
 <context>
+    <name>LogTextBox</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>Alles &amp;markieren</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
-        <translation>Keine Internetverbindung oder Server nicht erreichbar.</translation>
+        <translation>Möglicherweise sind Sie offline oder ist der Server nicht erreichbar.</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>
@@ -17,11 +56,11 @@
     </message>
     <message>
         <source>バージョン情報が見つかりませんでした</source>
-        <translation>Keine Versionsangabe gefunden</translation>
+        <translation>Die Versionsinformationen wurden nicht gefunden</translation>
     </message>
     <message>
         <source>バージョン情報が見つかりませんでした。</source>
-        <translation>Keine Versionsangabe gefunden.</translation>
+        <translation>Die Versionsinformationen wurden nicht gefunden.</translation>
     </message>
     <message>
         <source>最新バージョンの確認</source>
@@ -57,7 +96,7 @@
     </message>
     <message>
         <source>最新バージョン「%1」が公開されています。</source>
-        <translation>Die neueste Version %1 ist erschienen.</translation>
+        <translation>Die neueste Version „%1“ ist erschienen.</translation>
     </message>
     <message>
         <source>最新バージョンはありません。</source>
@@ -65,11 +104,11 @@
     </message>
     <message>
         <source>現在使っているバージョンが最新です。</source>
-        <translation>Ihre Version ist die neueste.</translation>
+        <translation>Sie verwenden bereits die neueste Version.</translation>
     </message>
     <message>
         <source>バージョン情報の取得に失敗しました。</source>
-        <translation>Die Versionsangaben konnten nicht abgerufen werden.</translation>
+        <translation>Fehler beim Abrufen der Versionsinformationen.</translation>
     </message>
     <message>
         <source>指定されたファイルが見つかりませんでした。</source>
@@ -85,7 +124,7 @@
     </message>
     <message>
         <source>%1 最新バージョンの確認</source>
-        <translation>%1 - Nach Updates suchen</translation>
+        <translation>%1 – Nach Updates suchen</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="ja">
 <context>
+    <name>LogTextBox</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>Sélectionner &amp;tout</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
-        <translation>Vous êtes peut-être hors ligne, ou le serveur est arrêté.</translation>
+        <translation>Il se peut que vous soyez hors ligne ou que le serveur soit indisponible.</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>
@@ -17,11 +56,11 @@
     </message>
     <message>
         <source>バージョン情報が見つかりませんでした</source>
-        <translation>Aucune information de version trouvée</translation>
+        <translation>Impossible de trouver les informations de version</translation>
     </message>
     <message>
         <source>バージョン情報が見つかりませんでした。</source>
-        <translation>Aucune information de version trouvée.</translation>
+        <translation>Impossible de trouver les informations de version.</translation>
     </message>
     <message>
         <source>最新バージョンの確認</source>
@@ -33,7 +72,7 @@
     </message>
     <message>
         <source>最新バージョンが公開されています。</source>
-        <translation>Une nouvelle version est disponible.</translation>
+        <translation>Une version plus récente est disponible.</translation>
     </message>
     <message>
         <source>ダウンロードページを表示しますか？</source>
@@ -49,7 +88,7 @@
     </message>
     <message>
         <source>－－－－－デバッグ情報－－－－－</source>
-        <translation>--- Débogage ---</translation>
+        <translation>--- Informations de débogage ---</translation>
     </message>
     <message>
         <source>閉じる(&amp;C)</source>
@@ -57,15 +96,15 @@
     </message>
     <message>
         <source>最新バージョン「%1」が公開されています。</source>
-        <translation>La dernière version, %1, est disponible.</translation>
+        <translation>La version la plus récente, %1, est disponible.</translation>
     </message>
     <message>
         <source>最新バージョンはありません。</source>
-        <translation>Aucune nouvelle version.</translation>
+        <translation>Aucune version plus récente n’est disponible.</translation>
     </message>
     <message>
         <source>現在使っているバージョンが最新です。</source>
-        <translation>Vous utilisez la dernière version.</translation>
+        <translation>Vous utilisez la version la plus récente.</translation>
     </message>
     <message>
         <source>バージョン情報の取得に失敗しました。</source>
@@ -85,7 +124,7 @@
     </message>
     <message>
         <source>%1 最新バージョンの確認</source>
-        <translation>%1 - Recherche de mises à jour</translation>
+        <translation>%1 – Recherche de mises à jour</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="ja">
 <context>
+    <name>LogTextBox</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>&amp;Seleziona tutto</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
-        <translation>Nessuna connessione a Internet, o il server non risponde.</translation>
+        <translation>Forse manca la connessione a Internet, o forse il server non risponde.</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>
@@ -17,11 +56,11 @@
     </message>
     <message>
         <source>バージョン情報が見つかりませんでした</source>
-        <translation>Nessuna informazione sulla versione trovata</translation>
+        <translation>Impossibile trovare le informazioni sulla versione</translation>
     </message>
     <message>
         <source>バージョン情報が見つかりませんでした。</source>
-        <translation>Nessuna informazione sulla versione trovata.</translation>
+        <translation>Impossibile trovare le informazioni sulla versione.</translation>
     </message>
     <message>
         <source>最新バージョンの確認</source>
@@ -29,11 +68,11 @@
     </message>
     <message>
         <source>最新バージョンの有無を確認しています．．．</source>
-        <translation>Ricerca di aggiornamenti…</translation>
+        <translation>Controllo aggiornamenti in corso…</translation>
     </message>
     <message>
         <source>最新バージョンが公開されています。</source>
-        <translation>È disponibile una nuova versione.</translation>
+        <translation>È disponibile una versione più recente.</translation>
     </message>
     <message>
         <source>ダウンロードページを表示しますか？</source>
@@ -49,7 +88,7 @@
     </message>
     <message>
         <source>－－－－－デバッグ情報－－－－－</source>
-        <translation>--- Debug ---</translation>
+        <translation>--- Informazioni di debug ---</translation>
     </message>
     <message>
         <source>閉じる(&amp;C)</source>
@@ -57,7 +96,7 @@
     </message>
     <message>
         <source>最新バージョン「%1」が公開されています。</source>
-        <translation>È disponibile l’ultima versione, %1.</translation>
+        <translation>È disponibile la versione più recente, %1.</translation>
     </message>
     <message>
         <source>最新バージョンはありません。</source>
@@ -85,7 +124,7 @@
     </message>
     <message>
         <source>%1 最新バージョンの確認</source>
-        <translation>%1 - Controllo aggiornamenti</translation>
+        <translation>%1 – Controllo aggiornamenti</translation>
     </message>
 </context>
 </TS>

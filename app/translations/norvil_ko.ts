@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="ja">
 <context>
+    <name>LogTextBox</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>실행 취소(&amp;U)</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>다시 실행(&amp;R)</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>잘라내기(&amp;T)</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>붙여넣기(&amp;P)</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>삭제(&amp;D)</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>모두 선택(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
@@ -9,11 +48,11 @@
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>
-        <translation>버전 번호를 해석하지 못했습니다</translation>
+        <translation>버전 번호를 인식하지 못했습니다</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました。</source>
-        <translation>버전 번호를 해석하지 못했습니다.</translation>
+        <translation>버전 번호를 인식하지 못했습니다.</translation>
     </message>
     <message>
         <source>バージョン情報が見つかりませんでした</source>
@@ -25,11 +64,11 @@
     </message>
     <message>
         <source>最新バージョンの確認</source>
-        <translation>최신 버전 확인</translation>
+        <translation>업데이트 확인</translation>
     </message>
     <message>
         <source>最新バージョンの有無を確認しています．．．</source>
-        <translation>최신 버전 확인 중...</translation>
+        <translation>업데이트 확인 중…</translation>
     </message>
     <message>
         <source>最新バージョンが公開されています。</source>
@@ -57,7 +96,7 @@
     </message>
     <message>
         <source>最新バージョン「%1」が公開されています。</source>
-        <translation>최신 버전이 공개되었습니다: %1</translation>
+        <translation>최신 버전(%1)이 공개되었습니다.</translation>
     </message>
     <message>
         <source>最新バージョンはありません。</source>
@@ -73,11 +112,11 @@
     </message>
     <message>
         <source>指定されたファイルが見つかりませんでした。</source>
-        <translation>지정한 파일을 찾을 수 없습니다.</translation>
+        <translation>지정된 파일을 찾을 수 없습니다.</translation>
     </message>
     <message>
         <source>指定されたURLが見つかりませんでした。</source>
-        <translation>지정한 URL을 찾을 수 없습니다.</translation>
+        <translation>지정된 URL을 찾을 수 없습니다.</translation>
     </message>
     <message>
         <source>ブラウザを開くことができませんでした。</source>
@@ -85,7 +124,7 @@
     </message>
     <message>
         <source>%1 最新バージョンの確認</source>
-        <translation>%1 최신 버전 확인</translation>
+        <translation>%1 - 업데이트 확인</translation>
     </message>
 </context>
 </TS>

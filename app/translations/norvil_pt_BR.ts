@@ -2,10 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="ja">
 <context>
+    <name>LogTextBox</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>C&amp;olar</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>&amp;Selecionar tudo</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
-        <translation>Sem conexão com a Internet, ou o servidor está fora do ar.</translation>
+        <translation>Talvez não haja conexão com a Internet ou o servidor esteja fora do ar.</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>
@@ -17,11 +56,11 @@
     </message>
     <message>
         <source>バージョン情報が見つかりませんでした</source>
-        <translation>Nenhuma informação de versão encontrada</translation>
+        <translation>Não foi possível encontrar as informações de versão</translation>
     </message>
     <message>
         <source>バージョン情報が見つかりませんでした。</source>
-        <translation>Nenhuma informação de versão encontrada.</translation>
+        <translation>Não foi possível encontrar as informações de versão.</translation>
     </message>
     <message>
         <source>最新バージョンの確認</source>
@@ -49,7 +88,7 @@
     </message>
     <message>
         <source>－－－－－デバッグ情報－－－－－</source>
-        <translation>--- Depuração ---</translation>
+        <translation>--- Informações de depuração ---</translation>
     </message>
     <message>
         <source>閉じる(&amp;C)</source>
@@ -85,7 +124,7 @@
     </message>
     <message>
         <source>%1 最新バージョンの確認</source>
-        <translation>%1 - Verificar atualizações</translation>
+        <translation>%1 – Verificar atualizações</translation>
     </message>
 </context>
 </TS>

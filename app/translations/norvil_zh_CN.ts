@@ -2,10 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="ja">
 <context>
+    <name>LogTextBox</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>撤消(&amp;U)</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
-        <translation>可能未连接到互联网，或服务器已停止运行。</translation>
+        <translation>可能未连接到互联网，也可能是服务器已停止运行。</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>
@@ -25,11 +64,11 @@
     </message>
     <message>
         <source>最新バージョンの確認</source>
-        <translation>检查最新版本</translation>
+        <translation>检查更新</translation>
     </message>
     <message>
         <source>最新バージョンの有無を確認しています．．．</source>
-        <translation>正在检查是否有最新版本……</translation>
+        <translation>正在检查更新……</translation>
     </message>
     <message>
         <source>最新バージョンが公開されています。</source>
@@ -49,7 +88,7 @@
     </message>
     <message>
         <source>－－－－－デバッグ情報－－－－－</source>
-        <translation>－－－－－调试信息－－－－－</translation>
+        <translation>--- 调试信息 ---</translation>
     </message>
     <message>
         <source>閉じる(&amp;C)</source>
@@ -61,7 +100,7 @@
     </message>
     <message>
         <source>最新バージョンはありません。</source>
-        <translation>没有更新的版本。</translation>
+        <translation>没有可用的新版本。</translation>
     </message>
     <message>
         <source>現在使っているバージョンが最新です。</source>
@@ -85,7 +124,7 @@
     </message>
     <message>
         <source>%1 最新バージョンの確認</source>
-        <translation>%1 检查最新版本</translation>
+        <translation>%1 - 检查更新</translation>
     </message>
 </context>
 </TS>

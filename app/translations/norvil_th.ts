@@ -1,0 +1,130 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th" sourcelanguage="ja">
+<context>
+    <name>LogTextBox</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>เลิกทำ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>ทำซ้ำ(&amp;R)</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>ตัด(&amp;T)</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>คัดลอก(&amp;C)</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>วาง(&amp;P)</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>ลบ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>เลือกทั้งหมด(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
+        <translation>คุณอาจไม่ได้เชื่อมต่ออินเทอร์เน็ต หรือเซิร์ฟเวอร์อาจหยุดทำงาน</translation>
+    </message>
+    <message>
+        <source>バージョン番号の解析に失敗しました</source>
+        <translation>ไม่สามารถอ่านหมายเลขเวอร์ชันได้</translation>
+    </message>
+    <message>
+        <source>バージョン番号の解析に失敗しました。</source>
+        <translation>ไม่สามารถอ่านหมายเลขเวอร์ชันได้</translation>
+    </message>
+    <message>
+        <source>バージョン情報が見つかりませんでした</source>
+        <translation>ไม่พบข้อมูลเวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>バージョン情報が見つかりませんでした。</source>
+        <translation>ไม่พบข้อมูลเวอร์ชัน</translation>
+    </message>
+    <message>
+        <source>最新バージョンの確認</source>
+        <translation>ตรวจหาการอัปเดต</translation>
+    </message>
+    <message>
+        <source>最新バージョンの有無を確認しています．．．</source>
+        <translation>กำลังตรวจหาการอัปเดต…</translation>
+    </message>
+    <message>
+        <source>最新バージョンが公開されています。</source>
+        <translation>มีการเผยแพร่เวอร์ชันล่าสุดแล้ว</translation>
+    </message>
+    <message>
+        <source>ダウンロードページを表示しますか？</source>
+        <translation>ต้องการเปิดหน้าดาวน์โหลดหรือไม่</translation>
+    </message>
+    <message>
+        <source>ダウンロードページを表示(&amp;O)</source>
+        <translation>เปิดหน้าดาวน์โหลด(&amp;O)</translation>
+    </message>
+    <message>
+        <source>今は何もしない(&amp;C)</source>
+        <translation>ไม่ใช่ตอนนี้(&amp;C)</translation>
+    </message>
+    <message>
+        <source>－－－－－デバッグ情報－－－－－</source>
+        <translation>--- ข้อมูลการดีบัก ---</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>ปิด(&amp;C)</translation>
+    </message>
+    <message>
+        <source>最新バージョン「%1」が公開されています。</source>
+        <translation>มีการเผยแพร่เวอร์ชันล่าสุด “%1” แล้ว</translation>
+    </message>
+    <message>
+        <source>最新バージョンはありません。</source>
+        <translation>ไม่มีเวอร์ชันใหม่กว่า</translation>
+    </message>
+    <message>
+        <source>現在使っているバージョンが最新です。</source>
+        <translation>เวอร์ชันที่คุณใช้อยู่เป็นเวอร์ชันล่าสุด</translation>
+    </message>
+    <message>
+        <source>バージョン情報の取得に失敗しました。</source>
+        <translation>ไม่สามารถรับข้อมูลเวอร์ชันได้</translation>
+    </message>
+    <message>
+        <source>指定されたファイルが見つかりませんでした。</source>
+        <translation>ไม่พบไฟล์ที่ระบุ</translation>
+    </message>
+    <message>
+        <source>指定されたURLが見つかりませんでした。</source>
+        <translation>ไม่พบ URL ที่ระบุ</translation>
+    </message>
+    <message>
+        <source>ブラウザを開くことができませんでした。</source>
+        <translation>ไม่สามารถเปิดเบราว์เซอร์ได้</translation>
+    </message>
+    <message>
+        <source>%1 最新バージョンの確認</source>
+        <translation>%1 – ตรวจหาการอัปเดต</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,130 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="ja">
+<context>
+    <name>LogTextBox</name>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>復原(&amp;U)</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>取消復原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>剪下(&amp;T)</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>貼上(&amp;P)</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>すべて選択(&amp;A)</source>
+        <translation>全選(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
+        <translation>可能未連線到網際網路，也可能是伺服器已停止運作。</translation>
+    </message>
+    <message>
+        <source>バージョン番号の解析に失敗しました</source>
+        <translation>無法辨識版本號碼</translation>
+    </message>
+    <message>
+        <source>バージョン番号の解析に失敗しました。</source>
+        <translation>無法辨識版本號碼。</translation>
+    </message>
+    <message>
+        <source>バージョン情報が見つかりませんでした</source>
+        <translation>找不到版本資訊</translation>
+    </message>
+    <message>
+        <source>バージョン情報が見つかりませんでした。</source>
+        <translation>找不到版本資訊。</translation>
+    </message>
+    <message>
+        <source>最新バージョンの確認</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>最新バージョンの有無を確認しています．．．</source>
+        <translation>正在檢查更新……</translation>
+    </message>
+    <message>
+        <source>最新バージョンが公開されています。</source>
+        <translation>最新版本已發布。</translation>
+    </message>
+    <message>
+        <source>ダウンロードページを表示しますか？</source>
+        <translation>要開啟下載頁面嗎？</translation>
+    </message>
+    <message>
+        <source>ダウンロードページを表示(&amp;O)</source>
+        <translation>開啟下載頁面(&amp;O)</translation>
+    </message>
+    <message>
+        <source>今は何もしない(&amp;C)</source>
+        <translation>以後再說(&amp;C)</translation>
+    </message>
+    <message>
+        <source>－－－－－デバッグ情報－－－－－</source>
+        <translation>--- 偵錯資訊 ---</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>關閉(&amp;C)</translation>
+    </message>
+    <message>
+        <source>最新バージョン「%1」が公開されています。</source>
+        <translation>最新版本「%1」已發布。</translation>
+    </message>
+    <message>
+        <source>最新バージョンはありません。</source>
+        <translation>沒有可用的新版本。</translation>
+    </message>
+    <message>
+        <source>現在使っているバージョンが最新です。</source>
+        <translation>您目前使用的是最新版本。</translation>
+    </message>
+    <message>
+        <source>バージョン情報の取得に失敗しました。</source>
+        <translation>無法取得版本資訊。</translation>
+    </message>
+    <message>
+        <source>指定されたファイルが見つかりませんでした。</source>
+        <translation>找不到指定的檔案。</translation>
+    </message>
+    <message>
+        <source>指定されたURLが見つかりませんでした。</source>
+        <translation>找不到指定的網址。</translation>
+    </message>
+    <message>
+        <source>ブラウザを開くことができませんでした。</source>
+        <translation>無法開啟瀏覽器。</translation>
+    </message>
+    <message>
+        <source>%1 最新バージョンの確認</source>
+        <translation>%1 - 檢查更新</translation>
+    </message>
+</context>
+</TS>
