@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Renders the update, latest and failure pages, the debug window and the English update page
-to docs/*.png.
+"""Renders the update, latest and failure pages, the debug window and the English and Arabic
+update pages to docs/*.png.
 
 The real binary runs under Xvfb with openbox and the Japanese fonts, against update files
 served on 127.0.0.1. Usage: pictures.py PATH_TO_NORVIL
@@ -20,7 +20,9 @@ sys.path.insert(0, os.path.join(ROOT, "desktop"))
 import desktop  # noqa: E402
 
 JAPANESE = ("MyApp 最新バージョンの確認", {"LANG": "C.UTF-8"})
-ENGLISH = ("MyApp - Check for updates", {"LANG": "en_US.UTF-8"})
+ENGLISH = ("MyApp – Check for updates", {"LANG": "en_US.UTF-8"})
+# Right to left, the filled-in name and version isolated (U+2068 ... U+2069).
+ARABIC = ("\u2068MyApp\u2069 – التحقق من وجود تحديثات", {"LANGUAGE": "ar"})
 PICTURES = [
     # file name, update file, installed version, switches, the page's headline, (title, environment)
     ("update.png", "<MyApp:2.1.0>", "2.0.3", [], "最新バージョン「Ver 2.1.0」が公開されています。", JAPANESE),
@@ -28,6 +30,7 @@ PICTURES = [
     ("failure.png", "<SomethingElse:1.0>", "2.0.3", [], "バージョン情報の取得に失敗しました。", JAPANESE),
     ("debug.png", "<MyApp:2.1.0>", "2.0.3", ["/d"], "最新バージョン「Ver 2.1.0」が公開されています。", JAPANESE),
     ("update-en.png", "<MyApp:2.1.0>", "2.0.3", [], "The latest version, Ver 2.1.0, has been released.", ENGLISH),
+    ("update-ar.png", "<MyApp:2.1.0>", "2.0.3", [], "تم نشر أحدث إصدار «\u2068Ver 2.1.0\u2069».", ARABIC),
 ]
 
 
