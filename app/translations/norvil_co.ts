@@ -44,7 +44,7 @@
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
-        <translation>Forse ùn site cunnessu à Internet, o forse u servitore hè fora di serviziu.</translation>
+        <translation>Forse ùn site cunnessu à Internet, o forse u servitore ùn funziona.</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>

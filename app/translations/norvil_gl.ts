@@ -44,7 +44,7 @@
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
-        <translation>Pode que non teña conexión a Internet ou que o servidor non responda.</translation>
+        <translation>Pode que non teña Internet ou que o servidor non responda.</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>最新バージョン「%1」が公開されています。</source>
-        <translation>A versión máis recente, «%1», está dispoñible.</translation>
+        <translation>Versión máis recente dispoñible: «%1».</translation>
     </message>
     <message>
         <source>最新バージョンはありません。</source>

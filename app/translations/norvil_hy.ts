@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>バージョン情報の取得に失敗しました。</source>
-        <translation>Չհաջողվեց ստանալ տարբերակի տեղեկությունները։</translation>
+        <translation>Տարբերակի տեղեկությունները չստացվեցին։</translation>
     </message>
     <message>
         <source>指定されたファイルが見つかりませんでした。</source>

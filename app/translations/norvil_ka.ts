@@ -44,7 +44,7 @@
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
-        <translation>შესაძლოა, ინტერნეტთან კავშირი არ გქონდეთ ან სერვერი არ მუშაობდეს.</translation>
+        <translation>შესაძლოა, ინტერნეტი არ გქონდეთ ან სერვერი არ მუშაობდეს.</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>ダウンロードページを表示(&amp;O)</source>
-        <translation>&amp;გადმოწერის გვერდის გახსნა</translation>
+        <translation>&amp;გვერდის გახსნა</translation>
     </message>
     <message>
         <source>今は何もしない(&amp;C)</source>

@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>ダウンロードページを表示(&amp;O)</source>
-        <translation>&amp;Otvoriť stránku na stiahnutie</translation>
+        <translation>&amp;Otvoriť stránku</translation>
     </message>
     <message>
         <source>今は何もしない(&amp;C)</source>

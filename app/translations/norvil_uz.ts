@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>ダウンロードページを表示(&amp;O)</source>
-        <translation>&amp;Yuklab olish sahifasiga oʻtish</translation>
+        <translation>&amp;Sahifani ochish</translation>
     </message>
     <message>
         <source>今は何もしない(&amp;C)</source>

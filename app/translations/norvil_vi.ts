@@ -44,7 +44,7 @@
     <name>frmMain</name>
     <message>
         <source>インターネットに接続されていないか、サーバーが停止している可能性があります。</source>
-        <translation>Có thể bạn chưa kết nối Internet hoặc máy chủ đang ngừng hoạt động.</translation>
+        <translation>Có thể bạn chưa kết nối Internet hoặc máy chủ không hoạt động.</translation>
     </message>
     <message>
         <source>バージョン番号の解析に失敗しました</source>
