@@ -1,5 +1,7 @@
 #include "TextUtil.h"
 
+#include <algorithm>
+
 namespace norvil {
 
 std::vector<std::u16string_view> SplitFirst(std::u16string_view text, char16_t separator,
@@ -25,6 +27,36 @@ std::u16string ToDecimal(std::int64_t value)
 {
     const std::string digits = std::to_string(value);
     return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string FromUtf8(std::string_view text)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead > 0xF4 ? 0 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        std::size_t taken = 1;
+        for (; length > 1 && taken < length && i + taken < text.size(); ++taken) {
+            const auto next = static_cast<unsigned char>(text[i + taken]);
+            if ((next & 0xC0) != 0x80)
+                break;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (length == 0 || taken < length || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            out += u'\uFFFD';
+            i += std::max<std::size_t>(taken, 1);
+            continue;
+        }
+        if (c >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            c = 0xDC00 + ((c - 0x10000) & 0x3FF);
+        }
+        out += static_cast<char16_t>(c);
+        i += length;
+    }
+    return out;
 }
 
 } // namespace norvil

@@ -16,4 +16,8 @@ std::vector<std::u16string_view> SplitFirst(std::u16string_view text, char16_t s
 
 std::u16string ToDecimal(std::int64_t value);
 
+// UTF-8 text, such as the program's own string literals, as UTF-16. A byte that starts no
+// valid character becomes U+FFFD.
+std::u16string FromUtf8(std::string_view text);
+
 } // namespace norvil

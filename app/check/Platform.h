@@ -1,13 +1,12 @@
 #pragma once
 
-// The services the program asks of the operating system, each behind a small interface so that
-// every platform brings its own and tests can stand in for them. Plain C++: the Windows
-// implementations are built without Qt.
+// What the check asks of the operating system, each service behind a small interface so that
+// every platform brings its own and tests can stand in for them.
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace norvil {
 
@@ -20,27 +19,18 @@ public:
     virtual std::int32_t Open(std::u16string_view url) = 0;
 };
 
-// Brings a shown top-level window to the top of the window order, keeping its position and size.
-class WindowRaiser {
-public:
-    virtual ~WindowRaiser() = default;
-    virtual void BringToTop(std::uintptr_t windowHandle) = 0;
-};
-
 // Turns bytes in the system's legacy ("ANSI") code page into text. Bytes that do not decode
-// become U+FFFD; this never fails.
+// become U+FFFD; this never fails. No code page gives more characters than bytes.
 class CodePage {
 public:
-    using TextSink = std::function<void(std::u16string_view)>;
-
     virtual ~CodePage() = default;
-    // Hands the text to out in pieces, in order, so that a large body is never held twice.
-    virtual void Decode(std::string_view bytes, const TextSink& out) const = 0;
+    // Appends the text of bytes to text, converted in place: a large body is never held twice.
+    virtual void AppendText(std::string_view bytes, std::u16string& text) const = 0;
 
     std::u16string ToText(std::string_view bytes) const
     {
         std::u16string text;
-        Decode(bytes, [&text](std::u16string_view piece) { text += piece; });
+        AppendText(bytes, text);
         return text;
     }
 };
@@ -50,13 +40,17 @@ struct ProgramVersion {
     int Minor = 0;
 };
 
-// Everything the window needs from the platform, handed to it at creation.
+// Everything the check needs from the platform, handed to it at creation.
 struct Platform {
     BrowserOpener* Browser = nullptr;
-    WindowRaiser* Raiser = nullptr;
     const CodePage* AnsiCodePage = nullptr;
     ProgramVersion Version;
+    // Everything after the program's own path, as the platform delivers it.
     std::u16string ArgumentText;
+    // The LANGUAGE environment variable as it stands: the calling application's choice.
+    std::u16string LanguageVariable;
+    // The user's own languages, most wanted first ("de_DE.UTF-8", "zh-Hant-TW", "C", ...).
+    std::vector<std::u16string> UserLanguages;
 };
 
 } // namespace norvil
