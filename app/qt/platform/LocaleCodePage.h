@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformServices.h"
+#include "Platform.h"
 
 #include <string>
 
@@ -12,7 +12,7 @@ class LocaleCodePage final : public CodePage {
 public:
     // charset: an iconv name such as "UTF-8" or "EUC-JP"; empty means the current locale's.
     explicit LocaleCodePage(std::string charset = {});
-    void Decode(std::string_view bytes, const TextSink& out) const override;
+    void AppendText(std::string_view bytes, std::u16string& text) const override;
     const std::string& Charset() const { return m_charset; }
 
 private:

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Face.h"
+
 #include <QPlainTextEdit>
 #include <QString>
-#include <QStringList>
+
+#include <vector>
 
 class QMenu;
 
@@ -18,7 +21,7 @@ public:
     explicit LogTextBox(QWidget* parent = nullptr);
 
     // Appends the line and a line break; the caret ends at the end of the text.
-    void AppendLine(const QString& line);
+    void AppendLine(norvil::LogLine line);
     // The whole text, every line ended by CR LF.
     QString Text() const;
     // The right-click menu: Qt's own, with its entries in the window's language.
@@ -36,6 +39,6 @@ private:
 
     QString PendingText() const;
 
-    QStringList m_pending; // lines not yet in the document, as they were given
+    std::vector<norvil::LogLine> m_pending; // lines not yet in the document, shared as they were given
     bool m_materialized = false;
 };

@@ -8,7 +8,7 @@ namespace {
 
 QAccessibleInterface* DialogFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("frmMain") && object != nullptr && object->isWidgetType())
+    if (className == QLatin1String("FormWindow") && object != nullptr && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
     return nullptr;
 }

@@ -1,5 +1,7 @@
 #include "LogTextBox.h"
 
+#include "LogMenu.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTextCursor>
@@ -7,19 +9,19 @@
 namespace {
 
 // Appends the line with every CR LF, lone CR and lone LF as one '\n', then a '\n'.
-void AppendWithLineFeeds(QString& out, const QString& line)
+void AppendWithLineFeeds(QString& out, const std::u16string& line)
 {
-    const QChar* c = line.constData();
-    const QChar* end = c + line.size();
+    const char16_t* c = line.data();
+    const char16_t* end = c + line.size();
     while (c < end) {
-        const QChar* run = c;
-        while (c < end && *c != QLatin1Char('\r'))
+        const char16_t* run = c;
+        while (c < end && *c != u'\r')
             ++c;
-        out.append(run, c - run);
+        out.append(reinterpret_cast<const QChar*>(run), c - run);
         if (c < end) { // a CR, alone or before its LF
             out.append(QLatin1Char('\n'));
             ++c;
-            if (c < end && *c == QLatin1Char('\n'))
+            if (c < end && *c == u'\n')
                 ++c;
         }
     }
@@ -33,26 +35,26 @@ LogTextBox::LogTextBox(QWidget* parent)
 {
 }
 
-void LogTextBox::AppendLine(const QString& line)
+void LogTextBox::AppendLine(norvil::LogLine line)
 {
     if (!m_materialized) {
-        m_pending.append(line); // shares the text: a whole body is not copied here
+        m_pending.push_back(std::move(line)); // shares the text: a whole body is not copied here
         return;
     }
     QString text;
-    AppendWithLineFeeds(text, line);
+    AppendWithLineFeeds(text, *line);
     InsertAtEnd(text);
 }
 
 QString LogTextBox::PendingText() const
 {
     qsizetype size = 0;
-    for (const QString& line : m_pending)
-        size += line.size() + 1;
+    for (const norvil::LogLine& line : m_pending)
+        size += static_cast<qsizetype>(line->size()) + 1;
     QString text;
     text.reserve(size);
-    for (const QString& line : m_pending)
-        AppendWithLineFeeds(text, line);
+    for (const norvil::LogLine& line : m_pending)
+        AppendWithLineFeeds(text, *line);
     return text;
 }
 
@@ -85,17 +87,15 @@ QMenu* LogTextBox::CreateContextMenu()
 {
     // Qt's translations are never loaded (its network messages must stay in English, the
     // transfer reads them), so the menu's entries, which Qt names, are given the program's words.
+    using norvil::LogMenuEntry;
     static const struct {
         const char* name;
-        const char* text;
+        LogMenuEntry entry;
     } kEntries[] = {
-        {"edit-undo", QT_TR_NOOP("元に戻す(&U)")},
-        {"edit-redo", QT_TR_NOOP("やり直し(&R)")},
-        {"edit-cut", QT_TR_NOOP("切り取り(&T)")},
-        {"edit-copy", QT_TR_NOOP("コピー(&C)")},
-        {"edit-paste", QT_TR_NOOP("貼り付け(&P)")},
-        {"edit-delete", QT_TR_NOOP("削除(&D)")},
-        {"select-all", QT_TR_NOOP("すべて選択(&A)")},
+        {"edit-undo", LogMenuEntry::Undo},   {"edit-redo", LogMenuEntry::Redo},
+        {"edit-cut", LogMenuEntry::Cut},     {"edit-copy", LogMenuEntry::Copy},
+        {"edit-paste", LogMenuEntry::Paste}, {"edit-delete", LogMenuEntry::Delete},
+        {"select-all", LogMenuEntry::SelectAll},
     };
     QMenu* menu = createStandardContextMenu();
     // The log reads left to right; its menu, in the window's language, goes the window's way.
@@ -104,7 +104,8 @@ QMenu* LogTextBox::CreateContextMenu()
         for (const auto& entry : kEntries) {
             if (action->objectName() == QLatin1String(entry.name)) {
                 const QString shortcut = action->text().section(QLatin1Char('\t'), 1);
-                action->setText(tr(entry.text) + (shortcut.isEmpty() ? QString() : QLatin1Char('\t') + shortcut));
+                action->setText(QString::fromStdU16String(norvil::LogMenuText(entry.entry))
+                                + (shortcut.isEmpty() ? QString() : QLatin1Char('\t') + shortcut));
             }
         }
     }
