@@ -11,7 +11,7 @@ foreach(ts IN LISTS originals)
     cmake_path(GET ts FILENAME name)
     list(APPEND copies ${WORK}/${name})
 endforeach()
-execute_process(COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h ${SOURCES} -ts ${copies}
+execute_process(COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h -tr-function-alias translate+=Tr ${SOURCES} -ts ${copies}
                 RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "lupdate failed")

@@ -1,13 +1,19 @@
 #pragma once
 
-// doctest, with UTF-16 texts shown in failure messages, units outside ASCII as \uXXXX. Each
-// table row names itself through INFO, so a failure says which row it was.
+// doctest, with row names and UTF-16 texts shown in failure messages, units outside ASCII as
+// \uXXXX. Each table row names itself through INFO, so a failure says which row it was.
 #include <doctest.h>
 
 #include <cstdio>
 #include <string>
 
 namespace doctest {
+// A row's name, given to INFO, as text rather than as an address.
+template <>
+struct StringMaker<const char*> {
+    static String convert(const char* text) { return text; }
+};
+
 template <>
 struct StringMaker<std::u16string> {
     static String convert(const std::u16string& text)
