@@ -274,9 +274,10 @@ class MapWatch:
 
 
 class WebFolder:
-    """A folder served on 127.0.0.1 in a process of its own: HTTP, or HTTPS with tls=(cert, key)."""
+    """A folder served on 127.0.0.1 in a process of its own: HTTP, or HTTPS with tls=(cert, key).
+    host: the name its addresses give (it listens on 127.0.0.1 whatever the name)."""
 
-    def __init__(self, root_dir, tls=()):
+    def __init__(self, root_dir, tls=(), host="127.0.0.1"):
         port_file = os.path.join(tempfile.mkdtemp(prefix="norvil-web-"), "port")
         self.process = subprocess.Popen([sys.executable, os.path.join(HERE, "serve_folder.py"), root_dir, port_file, *tls],
                                         start_new_session=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -288,9 +289,10 @@ class WebFolder:
             self.port = int(f.read())
         shutil.rmtree(os.path.dirname(port_file), ignore_errors=True)
         self.scheme = "https" if tls else "http"
+        self.host = host
 
     def url(self, path):
-        return f"{self.scheme}://127.0.0.1:{self.port}/{path}"
+        return f"{self.scheme}://{self.host}:{self.port}/{path}"
 
     def stop(self):
         stop(self.process)

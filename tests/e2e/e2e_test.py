@@ -25,7 +25,7 @@ sys.path.insert(0, os.path.join(ROOT, "desktop"))
 import desktop  # noqa: E402
 
 SESSION = os.environ.get("NORVIL_E2E_SESSION", "x11")
-TLS = os.path.join(ROOT, "tests", "app", "tls")
+TLS = os.path.join(ROOT, "tests", "transfer", "tls")
 NORVIL = None
 DESKTOP = None
 WEB = {}  # "http", "https" (a certificate from the test authority), "self-signed"
@@ -90,14 +90,16 @@ def setUpModule():
     if SESSION == "wine":
         unpack_windows_folder()
         DESKTOP.trust_in_wine(os.path.join(TLS, "ca.pem"))
-        serve("https", "server")
+        # By the name its certificate gives besides its address: wine's WinHTTP does not match
+        # a certificate's IP address entries.
+        serve("https", "server", "localhost")
         serve("self-signed", "selfsigned")
 
 
-def serve(name, certificate=None):
+def serve(name, certificate=None, host="127.0.0.1"):
     """The test folder over http, or over https with one of the test certificates."""
     tls = (os.path.join(TLS, certificate + ".pem"), os.path.join(TLS, certificate + ".key")) if certificate else ()
-    WEB[name] = desktop.WebFolder(WWW, tls)
+    WEB[name] = desktop.WebFolder(WWW, tls, host)
     unittest.addModuleCleanup(WEB[name].stop)
 
 
