@@ -16,8 +16,14 @@ std::int32_t ShellBrowserOpener::Open(std::u16string_view url)
     // The shell may hand the URL to a COM handler, which needs an apartment on this thread.
     // Qt's GUI thread already has one; then this call only counts it.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    // The shell is loaded only when the page is to be opened: a check that opens nothing, the
+    // usual one, does without it.
+    INT_PTR result = SE_ERR_DLLNOTFOUND;
+    if (HMODULE shell = LoadLibraryW(L"shell32.dll")) {
+        using Execute = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+        if (auto execute = reinterpret_cast<Execute>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW"))))
+            result = reinterpret_cast<INT_PTR>(execute(nullptr, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    }
     if (SUCCEEDED(com))
         CoUninitialize();
 

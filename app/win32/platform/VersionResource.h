@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformServices.h"
+#include "Platform.h"
 
 #include <optional>
 #include <string>

@@ -13,19 +13,16 @@ bool AppendStrict(UINT codePage, std::string_view bytes, std::u16string& text)
 {
     if (bytes.empty())
         return true;
+    // In one pass: no code page gives more characters than bytes.
     const int length = static_cast<int>(bytes.size());
-    DWORD flags = MB_ERR_INVALID_CHARS;
-    int units = MultiByteToWideChar(codePage, flags, bytes.data(), length, nullptr, 0);
-    if (units <= 0 && GetLastError() == ERROR_INVALID_FLAGS) {
-        flags = 0;
-        units = MultiByteToWideChar(codePage, flags, bytes.data(), length, nullptr, 0);
-    }
-    if (units <= 0)
-        return false;
     const std::size_t at = text.size();
-    text.resize(at + static_cast<std::size_t>(units));
-    MultiByteToWideChar(codePage, flags, bytes.data(), length, reinterpret_cast<wchar_t*>(text.data() + at), units);
-    return true;
+    text.resize(at + bytes.size());
+    auto* into = reinterpret_cast<wchar_t*>(text.data() + at);
+    int units = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), length, into, length);
+    if (units <= 0 && GetLastError() == ERROR_INVALID_FLAGS)
+        units = MultiByteToWideChar(codePage, 0, bytes.data(), length, into, length);
+    text.resize(at + static_cast<std::size_t>(std::max(units, 0)));
+    return units > 0;
 }
 
 // True when the bytes are the start of one character that the end of the text cut off.
@@ -68,21 +65,13 @@ WindowsCodePage::WindowsCodePage(unsigned codePage)
 {
 }
 
-void WindowsCodePage::Decode(std::string_view bytes, const TextSink& out) const
-{
-    out(Convert(bytes));
-}
-
-std::u16string WindowsCodePage::Convert(std::string_view bytes) const
+void WindowsCodePage::AppendText(std::string_view bytes, std::u16string& text) const
 {
     const UINT codePage = m_codePage == CP_ACP ? GetACP() : m_codePage;
+    if (AppendStrict(codePage, bytes, text))
+        return;
     CPINFO info{};
     const std::size_t maxCharSize = GetCPInfo(codePage, &info) ? std::max<std::size_t>(info.MaxCharSize, 1) : 4;
-
-    std::u16string text;
-    text.reserve(bytes.size());
-    if (AppendStrict(codePage, bytes, text))
-        return text;
 
     // Something does not decode: again a line at a time, so that only the lines with bad bytes
     // go down the slow road. No code page uses a line feed inside a character.
@@ -95,7 +84,6 @@ std::u16string WindowsCodePage::Convert(std::string_view bytes) const
             AppendLenient(codePage, piece, maxCharSize, text);
         start = end;
     }
-    return text;
 }
 
 } // namespace norvil

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformServices.h"
+#include "Platform.h"
 
 namespace norvil {
 
@@ -12,10 +12,9 @@ public:
     // codePage: a Windows code page number such as 932 or 65001; 0 (CP_ACP) is the system's
     // ANSI code page.
     explicit WindowsCodePage(unsigned codePage = 0);
-    void Decode(std::string_view bytes, const TextSink& out) const override;
+    void AppendText(std::string_view bytes, std::u16string& text) const override;
 
 private:
-    std::u16string Convert(std::string_view bytes) const;
     unsigned m_codePage;
 };
 

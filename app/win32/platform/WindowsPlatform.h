@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ShellBrowserOpener.h"
-#include "Win32WindowRaiser.h"
 #include "WindowsCodePage.h"
 
 #include <string>
+#include <vector>
 
 namespace norvil {
 
@@ -12,10 +12,12 @@ namespace norvil {
 // path, quoted or not, and the blanks that follow it; the rest exactly as Windows delivers it.
 std::u16string ProcessArgumentText();
 
+// The user's display languages as Windows lists them, most wanted first ("de-DE", "en-US").
+std::vector<std::u16string> UserLanguages();
+
 // The real services of this platform, alive as long as the program runs.
 struct WindowsPlatform {
     ShellBrowserOpener Browser;
-    Win32WindowRaiser Raiser;
     WindowsCodePage AnsiCodePage;
 
     Platform Services();
