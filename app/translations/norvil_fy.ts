@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>最新バージョンの有無を確認しています．．．</source>
-        <translation>Kontrolearret op fernijingen…</translation>
+        <translation>Kontrolearje op fernijingen…</translation>
     </message>
     <message>
         <source>最新バージョンが公開されています。</source>
