@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
         page->setGeometry(4, 4, 449, 117);
         page->setFrameStyle(QFrame::Box | QFrame::Sunken);
     }
-    const QFont f1 = norvil::PageFont(QStringLiteral("ja"));
+    const QFont f1 = norvil::ToQFont(norvil::PageFont(u"ja"));
     auto label = [&](QWidget* parent, const QString& text, QRect r, const QFont& font) {
         auto* l = new QLabel(text, parent);
         l->setGeometry(r);
@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
     label(&window, QStringLiteral("－－－－－デバッグ情報－－－－－"), {12, 136, 188, 12}, window.font());
     auto* log = new QPlainTextEdit(&window);
     log->setGeometry(4, 160, 449, 221);
-    log->setFont(norvil::LogFont(QStringLiteral("ja")));
+    log->setFont(norvil::ToQFont(norvil::LogFont(u"ja")));
     pages[1]->hide();
 
     const bool fetch = argc > 1;

@@ -2,13 +2,13 @@
 // The body comes over a real socket on 127.0.0.1; the clock starts when the transfer reports
 // completion and stops once the window has evaluated the body, logged it and repainted.
 
-#include "Inet.h"
-#include "frmMain.h"
+#include "FormWindow.h"
 #include "LocaleCodePage.h"
+#include "QtInet.h"
+#include "frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFrame>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -21,9 +21,6 @@ namespace {
 
 struct NoBrowser final : norvil::BrowserOpener {
     std::int32_t Open(std::u16string_view) override { return 42; }
-};
-struct NoRaise final : norvil::WindowRaiser {
-    void BringToTop(std::uintptr_t) override {}
 };
 
 QByteArray Body(qsizetype size, bool lines)
@@ -53,27 +50,29 @@ double MeasureOnce(const QByteArray& body, bool debug)
     });
 
     NoBrowser browser;
-    NoRaise raiser;
     norvil::LocaleCodePage codePage("UTF-8");
     const QString url = QStringLiteral("http://127.0.0.1:%1/u").arg(server.serverPort());
-    frmMain form({&browser, &raiser, &codePage, {1, 0}, QStringLiteral("MyApp 1.0 %1 u2%2").arg(url, debug ? QStringLiteral(" /d") : QString()).toStdU16String()});
+    const QString words = QStringLiteral("MyApp 1.0 %1 u2%2").arg(url, debug ? QStringLiteral(" /d") : QString());
+    FormWindow window;
+    QtInet inet;
+    frmMain form({&browser, &codePage, {1, 0}, words.toStdU16String(), u"ja", {}}, window, inet);
 
     double elapsedMs = -1;
-    QObject::disconnect(form.cInet, &Inet::StateChanged, &form, &frmMain::cInet_StateChanged);
-    QObject::connect(form.cInet, &Inet::StateChanged, &form, [&](std::int16_t state) {
+    const auto check = inet.StateChanged;
+    inet.StateChanged = [&](std::int16_t state) {
         QElapsedTimer timer;
         timer.start();
-        form.cInet_StateChanged(state);
-        if (state == Inet::icResponseCompleted) {
-            form.repaint();
+        check(state);
+        if (state == norvil::Inet::icResponseCompleted) {
+            window.repaint();
             elapsedMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         }
-    });
+    };
     form.Load();
     form.cTimer1_Timer();
     if (!QTest::qWaitFor([&] { return elapsedMs >= 0; }, 60000))
         std::fprintf(stderr, "no response within a minute\n");
-    if (!form.fraPage[1]->isVisible())
+    if (!window.Widget(norvil::Ctl::fraPage1)->isVisible())
         std::fprintf(stderr, "the result page was not shown\n");
     return elapsedMs;
 }

@@ -2,12 +2,13 @@
 //   bench_norvil progress|result Name Ver Url1 Url2 [switches]
 // prints when the progress page and the result page are first painted and quits after the one named.
 
+#include "FormWindow.h"
 #include "PaintStopwatch.h"
+#include "QtInet.h"
 #include "UnixPlatform.h"
 #include "frmMain.h"
 
 #include <QApplication>
-#include <QFrame>
 
 #include <cstring>
 #include <vector>
@@ -24,10 +25,12 @@ int main(int argc, char* argv[])
     if (words.size() > 1)
         words.erase(words.begin() + 1);
     norvil::UnixPlatform platform;
-    frmMain form(platform.Services(static_cast<int>(words.size()), words.data()));
-    QObject::connect(&form, &frmMain::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    PaintStopwatch progress(form.fraPage[0], "progress", !untilResult);
-    PaintStopwatch result(form.fraPage[1], "result", untilResult);
+    FormWindow window;
+    QtInet inet;
+    frmMain form(platform.Services(static_cast<int>(words.size()), words.data()), window, inet);
+    QObject::connect(&window, &FormWindow::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    PaintStopwatch progress(window.Widget(norvil::Ctl::fraPage0), "progress", !untilResult);
+    PaintStopwatch result(window.Widget(norvil::Ctl::fraPage1), "result", untilResult);
 
     PrintTime("load"); // the start timer starts at the end of the load
     form.Load();
