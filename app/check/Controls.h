@@ -6,19 +6,13 @@
 
 namespace norvil {
 
-// A control of the window as the check sees it: the properties the check sets, kept here and
-// handed to the face as they change.
+// A control of the window as the check sees it: the properties the check sets, handed to the
+// face as they change; what the check reads back (its visibility, its Tag) kept here.
 class Control {
 public:
     Control(Face& face, Ctl id, bool visible = true) : m_face(&face), m_id(id), m_visible(visible) {}
 
-    Ctl Id() const { return m_id; }
-    const std::u16string& Caption() const { return m_caption; }
-    void SetCaption(std::u16string text)
-    {
-        m_caption = std::move(text);
-        m_face->SetCaption(m_id, m_caption);
-    }
+    void SetCaption(const std::u16string& text) { m_face->SetCaption(m_id, text); }
     bool Visible() const { return m_visible; }
     void SetVisible(bool visible)
     {
@@ -32,13 +26,9 @@ public:
     // A free text value for the program's own use, with no effect on display.
     std::u16string Tag;
 
-    // The caption as created, which the face shows already.
-    void Created(std::u16string caption) { m_caption = std::move(caption); }
-
 private:
     Face* m_face;
     Ctl m_id;
-    std::u16string m_caption;
     bool m_visible;
 };
 
@@ -47,19 +37,12 @@ class Timer {
 public:
     Timer(Face& face, TimerId id, int intervalMs) : m_face(&face), m_id(id), m_interval(intervalMs) {}
 
-    bool Enabled() const { return m_enabled; }
-    void SetEnabled(bool enabled)
-    {
-        m_enabled = enabled;
-        m_face->SetTimer(m_id, enabled, m_interval);
-    }
-    int Interval() const { return m_interval; }
+    void SetEnabled(bool enabled) { m_face->SetTimer(m_id, enabled, m_interval); }
 
 private:
     Face* m_face;
     TimerId m_id;
     int m_interval;
-    bool m_enabled = false;
 };
 
 } // namespace norvil

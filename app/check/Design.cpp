@@ -60,6 +60,15 @@ FontDesign Font(const std::u16string& language, bool log)
     return font;
 }
 
+// Whether the language is written right to left: each translation says so, "LTR" or "RTL".
+bool IsRightToLeft()
+{
+    return Tr("QGuiApplication", "QT_LAYOUT_DIRECTION",
+              "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+              "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.")
+        == u"RTL";
+}
+
 } // namespace
 
 FontDesign PageFont(const std::u16string& language)
@@ -70,15 +79,6 @@ FontDesign PageFont(const std::u16string& language)
 FontDesign LogFont(const std::u16string& language)
 {
     return Font(language, true);
-}
-
-bool IsRightToLeft()
-{
-    // Each translation says which way its language is written, "LTR" or "RTL".
-    return Tr("QGuiApplication", "QT_LAYOUT_DIRECTION",
-              "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
-              "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.")
-        == u"RTL";
 }
 
 FormDesign Design()
@@ -108,12 +108,15 @@ FormDesign Design()
     form.Controls.back().RightToLeft = false; // the log reads left to right in every language
 
     if (form.RightToLeft) {
-        for (ControlDesign& control : form.Controls) {
-            const int width = control.Container == Ctl::frmMain ? form.ClientWidth : DesignOf(form, control.Container).Place.Width;
-            control.Place.Left = width - control.Place.Left - control.Place.Width;
-        }
+        for (ControlDesign& control : form.Controls)
+            control.Place = Mirrored(control.Place, ContainerWidth(form, control));
     }
     return form;
+}
+
+int ContainerWidth(const FormDesign& design, const ControlDesign& control)
+{
+    return control.Container == Ctl::frmMain ? design.ClientWidth : DesignOf(design, control.Container).Place.Width;
 }
 
 const ControlDesign& DesignOf(const FormDesign& design, Ctl id)

@@ -66,13 +66,19 @@ FormDesign Design();
 
 const ControlDesign& DesignOf(const FormDesign& design, Ctl id);
 
+// The width of the control's container, in twips: the window's client area or its page.
+int ContainerWidth(const FormDesign& design, const ControlDesign& control);
+
+// A place's mirror image in a container this wide. Mirroring twice gives the place back.
+constexpr Twips Mirrored(const Twips& place, int containerWidth)
+{
+    return {containerWidth - place.Left - place.Width, place.Top, place.Width, place.Height};
+}
+
 // The faces that have the letters of the language and draw them in its own forms (Chinese
 // characters differ from their Japanese forms): Windows' own first, then those Debian packages.
 // Japanese keeps its Gothic faces with the Shift-JIS character set.
 FontDesign PageFont(const std::u16string& language);
 FontDesign LogFont(const std::u16string& language);
-
-// Whether the language is written right to left: its translation says so.
-bool IsRightToLeft();
 
 } // namespace norvil

@@ -45,7 +45,6 @@ public:
     virtual std::size_t BytesLeft() const = 0;
     // Stops a running request; no notification follows. Does nothing when none is running.
     virtual void Cancel() = 0;
-    virtual bool StillExecuting() const = 0;
 
     // The StateChanged notification: icError or icResponseCompleted once the request has ended,
     // progress states before.

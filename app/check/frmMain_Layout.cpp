@@ -40,9 +40,6 @@ frmMain::frmMain(const norvil::Platform& platform, norvil::Face& face, norvil::I
     const norvil::FormDesign design = norvil::Design();
     m_rightToLeft = design.RightToLeft;
     face.Create(design, *this);
-    Me.Created(design.Caption);
-    for (norvil::Control* control : {&fraPage[0], &fraPage[1], &lblMsg1, &lblProg, &lblMsg2, &lblMsg3, &cmdOK, &cmdClose, &Label1, &txtLog})
-        control->Created(norvil::DesignOf(design, control->Id()).Caption);
     lblProg.Tag = u"0";
 
     cInet.StateChanged = [this](std::int16_t state) { cInet_StateChanged(state); };
@@ -68,7 +65,7 @@ void frmMain::cTimer2_Timer()
                          + std::u16string(static_cast<std::size_t>(kTrackCells - 1 - p), kWhiteSquare);
     if (m_rightToLeft) // the square runs the way the window's language reads
         std::reverse(track.begin(), track.end());
-    lblProg.SetCaption(std::move(track));
+    lblProg.SetCaption(track);
     p += 1;
     if (p == kTrackCells)
         p = 0;

@@ -32,7 +32,6 @@ public:
     std::string GetChunk(std::int16_t size, std::int32_t dataType) override;
     std::size_t BytesLeft() const override { return m_body.Bytes(); }
     void Cancel() override;
-    bool StillExecuting() const override { return m_reply != nullptr; }
 
     // The codings whose bodies Qt decodes in this build.
     static const std::vector<std::string>& DecodedCodings();

@@ -16,11 +16,11 @@ inline int TwipsToPixels(int twips, UINT dpi)
 // The control's rectangle in its container's client coordinates. A mirrored container
 // (WS_EX_LAYOUTRTL) counts x from its right edge, so a place that the design has mirrored
 // already is mirrored back here: the two mirrorings give the designed picture once.
-inline RECT PlaceInContainer(const Twips& place, int containerWidth, bool mirrored, UINT dpi)
+inline RECT PlaceInContainer(const FormDesign& design, const ControlDesign& control, UINT dpi)
 {
-    const int left = mirrored ? containerWidth - place.Left - place.Width : place.Left;
+    const Twips place = design.RightToLeft ? Mirrored(control.Place, ContainerWidth(design, control)) : control.Place;
     RECT r;
-    r.left = TwipsToPixels(left, dpi);
+    r.left = TwipsToPixels(place.Left, dpi);
     r.top = TwipsToPixels(place.Top, dpi);
     r.right = r.left + TwipsToPixels(place.Width, dpi);
     r.bottom = r.top + TwipsToPixels(place.Height, dpi);

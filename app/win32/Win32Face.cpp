@@ -206,8 +206,7 @@ void Win32Face::ApplyFonts()
 void Win32Face::PlaceControls()
 {
     for (const ControlDesign& control : m_design.Controls) {
-        const int containerWidth = control.Container == Ctl::frmMain ? m_design.ClientWidth : DesignOf(m_design, control.Container).Place.Width;
-        RECT place = PlaceInContainer(control.Place, containerWidth, m_design.RightToLeft, m_dpi);
+        RECT place = PlaceInContainer(m_design, control, m_dpi);
         HWND handle = Handle(control.Id);
         if (control.Id == Ctl::Label1 && m_dressed) {
             // The log's header, alone on its line, grows to its words where a language needs more.

@@ -32,7 +32,6 @@ public:
     std::string GetChunk(std::int16_t size, std::int32_t dataType) override;
     std::size_t BytesLeft() const override { return m_body.Bytes(); }
     void Cancel() override;
-    bool StillExecuting() const override { return m_running; }
 
     // The content codings that WinHTTP decodes here ("gzip", "deflate"); empty where it refuses
     // to (Windows before 8.1, wine).

@@ -88,7 +88,6 @@ struct FakeInet final : norvil::Inet {
         ++Cancels;
         Running = false;
     }
-    bool StillExecuting() const override { return Running; }
 
     void Complete(std::string body)
     {
