@@ -5,6 +5,7 @@
 #include "Texts.h"
 #include "VersionLocator.h"
 
+#include <algorithm>
 #include <memory>
 
 void frmMain::cInet_StateChanged(std::int16_t State)
@@ -82,8 +83,12 @@ std::optional<clsVersion> frmMain::FindServerVersion(const std::u16string& text,
     }
 
     AddLog(u"NEW:" + std::u16string(*versionText));
+    // A text without a single digit is no version, though it would read as 0.0.0: a server's
+    // "not found" page that repeats the address holds the name, and must not tell the user that
+    // they have the latest version.
+    const bool hasDigit = std::any_of(versionText->begin(), versionText->end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
     clsVersion version;
-    if (version.Import(*versionText))
+    if (hasDigit && version.Import(*versionText))
         return version;
     ReportEvaluationFailure(norvil::Tr("frmMain", "バージョン番号の解析に失敗しました"), norvil::Tr("frmMain", "バージョン番号の解析に失敗しました。"));
     return std::nullopt;
