@@ -59,4 +59,23 @@ std::u16string FromUtf8(std::string_view text)
     return out;
 }
 
+std::string ToUtf8(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            const bool paired = c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+            c = paired ? 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00) : 0xFFFD;
+        }
+        const int trailing = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        static constexpr unsigned char kLead[] = {0x00, 0xC0, 0xE0, 0xF0};
+        out += static_cast<char>(kLead[trailing] | (c >> (6 * trailing)));
+        for (int shift = 6 * (trailing - 1); shift >= 0; shift -= 6)
+            out += static_cast<char>(0x80 | ((c >> shift) & 0x3F));
+    }
+    return out;
+}
+
 } // namespace norvil

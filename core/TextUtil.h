@@ -20,4 +20,7 @@ std::u16string ToDecimal(std::int64_t value);
 // valid character becomes U+FFFD.
 std::u16string FromUtf8(std::string_view text);
 
+// UTF-16 text as UTF-8. A lone surrogate, which UTF-8 cannot carry, becomes U+FFFD.
+std::string ToUtf8(std::u16string_view text);
+
 } // namespace norvil

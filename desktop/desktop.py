@@ -287,12 +287,20 @@ class WebFolder:
             raise RuntimeError("the file server did not start")
         with open(port_file) as f:
             self.port = int(f.read())
-        shutil.rmtree(os.path.dirname(port_file), ignore_errors=True)
+        self.access_log = port_file + ".log"
         self.scheme = "https" if tls else "http"
         self.host = host
 
     def url(self, path):
         return f"{self.scheme}://{self.host}:{self.port}/{path}"
 
+    def user_agents(self, marker):
+        """The User-Agent of every request whose path holds marker, in order."""
+        if not os.path.exists(self.access_log):
+            return []
+        with open(self.access_log, encoding="utf-8") as f:
+            return [line.rstrip("\n").split("\t", 1)[1] for line in f if marker in line.split("\t", 1)[0]]
+
     def stop(self):
         stop(self.process)
+        shutil.rmtree(os.path.dirname(self.access_log), ignore_errors=True)

@@ -32,6 +32,9 @@ public:
 
     virtual ~Inet() = default;
 
+    // What every request names itself (its User-Agent header). Set before the first Execute: a
+    // transfer may prepare its session with it while the program waits for its start timer.
+    virtual void SetUserAgent(const std::u16string& agent) = 0;
     // Starts the request (operation is the HTTP verb, "GET") and returns at once; even a URL
     // refused at once is reported later, through StateChanged.
     virtual void Execute(const std::u16string& url, const std::u16string& operation) = 0;

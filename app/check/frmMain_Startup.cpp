@@ -4,6 +4,7 @@
 
 #include "TextUtil.h"
 #include "Texts.h"
+#include "UserAgent.h"
 
 void frmMain::Load()
 {
@@ -31,6 +32,8 @@ void frmMain::Form_Load()
     fraPage[1].SetVisible(false);
     lblProg.SetCaption(std::u16string(18, u'\u25A1')); // the marquee's empty track
     Me.SetCaption(FillIn(norvil::Tr("frmMain", "%1 最新バージョンの確認"), m_cmd.Name()));
+
+    cInet.SetUserAgent(norvil::UserAgent(m_cmd.Name(), m_cmd.Ver(), m_platform.Version));
 
     m_face.SetHeight(kNormalHeight);
     if (m_cmd.IsDebug())

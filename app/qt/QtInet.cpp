@@ -127,6 +127,8 @@ void QtInet::Execute(const std::u16string& url, const std::u16string& operation)
     // redirect it refuses is reported in the rules' words (OnFinished), and only so many in a row.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(norvil::transfer::kMaxRedirects);
+    if (!m_userAgent.isEmpty())
+        request.setHeader(QNetworkRequest::UserAgentHeader, m_userAgent);
 
     const QByteArray verb = Q(operation).toLatin1();
     m_reply = verb == "GET" ? m_manager->get(request) : m_manager->sendCustomRequest(request, verb);

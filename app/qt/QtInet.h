@@ -26,6 +26,7 @@ public:
     explicit QtInet(QObject* parent = nullptr, int requestTimeoutSeconds = norvil::transfer::kRequestTimeoutSeconds);
     ~QtInet() override;
 
+    void SetUserAgent(const std::u16string& agent) override { m_userAgent = QString::fromStdU16String(agent); }
     void Execute(const std::u16string& url, const std::u16string& operation) override;
     std::int32_t ResponseCode() const override { return m_responseCode; }
     std::u16string ResponseInfo() const override { return m_responseInfo.toStdU16String(); }
@@ -52,6 +53,7 @@ private:
     QTimer m_deadline;
     QTimer m_refusalTimer;
     QString m_refused;
+    QString m_userAgent; // none: Qt's own
     int m_requestTimeoutSeconds;
     norvil::ReceivedBody<QByteArray> m_body;
     std::int32_t m_responseCode = 0;

@@ -169,6 +169,7 @@ struct WinHttpInet::Worker {
     }
 
     const int TimeoutSeconds;
+    std::u16string Agent; // given before the thread starts, then only read by it
     HANDLE Wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);  // a request, or the end
     HANDLE Ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);  // the session is open
     SRWLOCK Lock = SRWLOCK_INIT;
@@ -239,9 +240,10 @@ void WinHttpInet::Worker::OpenSession()
 {
     // The system's proxy settings as Windows 8.1 on read them (the automatic script included);
     // older systems know only the static ones.
-    Session = WinHttpOpen(nullptr, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+    const wchar_t* agent = Agent.empty() ? nullptr : W(Agent);
+    Session = WinHttpOpen(agent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
     if (Session == nullptr)
-        Session = WinHttpOpen(nullptr, WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+        Session = WinHttpOpen(agent, WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
     if (Session == nullptr) {
         SessionError = GetLastError();
         return;
@@ -422,6 +424,12 @@ WinHttpInet::~WinHttpInet()
     }
     if (m_window != nullptr)
         DestroyWindow(m_window);
+}
+
+void WinHttpInet::SetUserAgent(const std::u16string& agent)
+{
+    if (!m_workerStarted)
+        m_worker->Agent = agent;
 }
 
 void WinHttpInet::StartWorker()

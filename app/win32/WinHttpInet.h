@@ -24,6 +24,8 @@ public:
     WinHttpInet(const WinHttpInet&) = delete;
     WinHttpInet& operator=(const WinHttpInet&) = delete;
 
+    // The session is opened with it when the worker starts, so it is given before then.
+    void SetUserAgent(const std::u16string& agent) override;
     void Execute(const std::u16string& url, const std::u16string& operation) override;
     // WinHTTP's own error number (12002, 12029, 12175, ...); for a failure of the rules the
     // nearest of its numbers (see WinHttpInet.cpp).

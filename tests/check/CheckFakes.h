@@ -69,6 +69,7 @@ struct FakeFace final : norvil::Face {
 
 // A transfer whose outcome the test hands over.
 struct FakeInet final : norvil::Inet {
+    void SetUserAgent(const std::u16string& agent) override { UserAgent = agent; }
     void Execute(const std::u16string& url, const std::u16string& operation) override
     {
         Requests.push_back(operation + u' ' + url);
@@ -103,6 +104,7 @@ struct FakeInet final : norvil::Inet {
         Notify(icError);
     }
 
+    std::u16string UserAgent;
     std::vector<std::u16string> Requests; // "GET url"
     std::string Body;
     std::size_t Read = 0;

@@ -1,6 +1,7 @@
 // The rules every transfer follows; the transfers themselves meet real servers in
 // tests/transfer.
 
+#include "CheckFakes.h"
 #include "CoreTest.h"
 #include "TransferRules.h"
 
@@ -49,5 +50,25 @@ TEST_CASE("WhichAnswersAreRead")
     for (const Row& row : rows) {
         INFO(row.name);
         CHECK_EQ(norvil::transfer::Judge({row.status, row.coding}, {"gzip", "deflate"}), row.failure);
+    }
+}
+
+TEST_CASE("UserAgent")
+{
+    // Made from the words at load, before the request leaves.
+    struct Row {
+        const char* name;
+        std::u16string words, agent;
+    };
+    const std::vector<Row> rows = {
+        {"plain", u"MyApp 1.2.0 u1 u2", u"MyApp/1.2.0 Norvil/1.0"},
+        {"letters outside ASCII, and ASCII outside a token", u"ソレル(β) 1.0 u1 u2", u"%E3%82%BD%E3%83%AC%E3%83%AB%28%CE%B2%29/1.0 Norvil/1.0"},
+        {"every token character kept, % written out", u"a!#$&'*+-.^_`|~%z 2.0b u1 u2", u"a!#$&'*+-.^_`|~%25z/2.0b Norvil/1.0"},
+        {"beyond the BMP, a lone surrogate", u"\U0001F600\xD800 1 u1 u2", u"%F0%9F%98%80%EF%BF%BD/1 Norvil/1.0"},
+    };
+    for (const Row& row : rows) {
+        INFO(row.name);
+        CheckRun run(row.words);
+        CHECK_EQ(run.inet.UserAgent, row.agent);
     }
 }

@@ -46,8 +46,9 @@ FILES = {
 }
 
 # The words exactly as the calling application writes them ({url1}, {url2} filled in), the
-# server and file for Url1, and the page that shows: None when the program must end unseen.
-Row = collections.namedtuple("Row", "name words server file page sessions", defaults=(("x11", "wayland", "wine"),))
+# server and file for Url1, and the page that shows: None when the program must end unseen;
+# agent: the User-Agent that the server must see, where the row is about it.
+Row = collections.namedtuple("Row", "name words server file page sessions agent", defaults=(("x11", "wayland", "wine"), None))
 ROWS = [
     Row("silent, newer: the update page, its button opens Url2", "E2EApp 1.0.0 {url1} {url2} /h", "http", "newer.txt", UPDATE),
     Row("latest", "E2EApp 1.0.0 {url1} {url2}", "http", "latest.txt", LATEST),
@@ -55,7 +56,7 @@ ROWS = [
     # Quotes and Japanese stay in the name; two blanks leave Ver empty (a version 0); Qt applies
     # none of its own options (-platform offscreen would leave no window to see).
     Row("words as given", '"アプリ"  {url1} {url2} /h -platform offscreen -display :99 -style windows -reverse',
-        "http", "words.txt", UPDATE),
+        "http", "words.txt", UPDATE, agent="%22%E3%82%A2%E3%83%97%E3%83%AA%22/ Norvil/1.0"),
     Row("silent, latest", "E2EApp 1.0.0 {url1} {url2} /h", "http", "latest.txt", None),
     Row("silent, connection refused", "E2EApp 1.0.0 {url1} {url2} /h", "refused", "none.txt", None),
     Row("no words", "", "http", None, None),
@@ -193,6 +194,8 @@ class EndToEnd(unittest.TestCase):
             opened = desktop.wait_for(DESKTOP.browser_urls, 10) if row.page.opens else DESKTOP.browser_urls()
             self.assertEqual(opened, [self.as_opened(run.url2)] if row.page.opens else [])
         self.assertEqual(run.process.returncode, 0, run.diagnostics())
+        if row.agent:
+            self.assertEqual(WEB[row.server].user_agents(run.marker), [row.agent])
         if row.words:
             self.assertTrue(desktop.wait_for(lambda: not run.leftovers(), 10), "processes left behind")
 
