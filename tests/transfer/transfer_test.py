@@ -32,14 +32,18 @@ CLOSE, STALL, RESET = "close", "stall", "reset"
 
 class RawServer:
     """Answers each path with the exact bytes routed to it, then closes the connection, keeps it
-    open (answering what is asked again on it) or resets it."""
+    open (answering what is asked again on it) or resets it.
+    asks_certificate: a TLS server that asks for the client's certificate, and goes on without."""
 
-    def __init__(self, tls_name=None, host="127.0.0.1"):
+    def __init__(self, tls_name=None, host="127.0.0.1", asks_certificate=False):
         self.host = host  # the name in its addresses; it listens on 127.0.0.1 whatever the name
         self.tls = None
         if tls_name:
             self.tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
             self.tls.load_cert_chain(os.path.join(TLS, tls_name + ".pem"), os.path.join(TLS, tls_name + ".key"))
+            if asks_certificate:
+                self.tls.load_verify_locations(CA)
+                self.tls.verify_mode = ssl.CERT_OPTIONAL
         self.routes = {}
         self.connections = set()
         self.lock = threading.Lock()
@@ -184,7 +188,7 @@ GZIP_FILE = (b"\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03\xb3\xf1\xad\x74\x2c"
 UNDECODABLE = "could not be decoded"
 
 
-def table(http, https, self_signed, fifo):
+def table(http, https, self_signed, asks_certificate, fifo):
     closed = b"\r\nConnection: close"
     redirect = b"302 Found\r\nContent-Length: 0\r\nConnection: close\r\nLocation: "
     the_file = http.serve(ok(FILE))
@@ -226,6 +230,15 @@ def table(http, https, self_signed, fifo):
         Row("https with a trusted certificate", https.serve(ok(FILE)), Completed(FILE)),
         Row("https to http redirect", https.serve(response(redirect + the_file.encode())), Error("redirect")),
         Row("https with a self-signed certificate", self_signed.serve(ok(FILE)), Error("SSL", "secur", "certificate")),
+        Row("https asking for a client certificate", asks_certificate.serve(ok(FILE)), Completed(FILE)),
+        # A host name in another script goes as IDNA writes it: full-width letters are "localhost".
+        Row("host name in full-width letters", https.serve(ok(FILE)).replace("localhost", "ｌｏｃａｌｈｏｓｔ"), Completed(FILE)),
+
+        # A proxy's logon page is never the file: only Windows' own logon is given, and only once.
+        Row("407 asking for Windows' logon", http.serve(response(b"407 Proxy Authentication Required\r\nProxy-Authenticate: "
+            b"Negotiate\r\nProxy-Authenticate: NTLM\r\nContent-Length: 11", FILE), STALL), Error("Proxy requires", "refused the signed-in")),
+        Row("407 asking for Basic", http.serve(response(b'407 Proxy Authentication Required\r\nProxy-Authenticate: Basic realm="p"'
+            b"\r\nContent-Length: 11", FILE), STALL), Error("Proxy requires", "other than Windows' own")),
 
         Row("declared body over 16 MiB", http.serve(response(b"200 OK\r\nContent-Length: 16777217", FILE), STALL), Error("16 MiB")),
         Row("undeclared chunked body over 16 MiB", http.serve(response(b"200 OK\r\nTransfer-Encoding: chunked",
@@ -272,7 +285,7 @@ class TransferTable(unittest.TestCase):
         os.mkfifo(fifo)  # opening it would block for ever: proof that the transfer never did
         # The trusted server by the name its certificate gives besides its address: wine 8's
         # WinHTTP does not match a certificate's IP address entries.
-        cls.servers = [RawServer(), RawServer("server", "localhost"), RawServer("selfsigned")]
+        cls.servers = [RawServer(), RawServer("server", "localhost"), RawServer("selfsigned"), RawServer("server", "localhost", True)]
         cls.rows = table(*cls.servers, fifo)
 
     @classmethod
@@ -285,7 +298,8 @@ class TransferTable(unittest.TestCase):
 
     def fetch(self, row):
         command = DRIVER + [row.url, str(TIMEOUT)] + (["--cancel"] if row.cancel else []) + ["--ca", CA]
-        result = subprocess.run(command, capture_output=True, timeout=3 * TIMEOUT + 30)
+        # In a UTF-8 locale, which hands wine the address's letters as they are.
+        result = subprocess.run(command, capture_output=True, timeout=3 * TIMEOUT + 30, env=dict(os.environ, LC_ALL="C.UTF-8"))
         return result.returncode, result.stdout.decode("utf-8").splitlines()
 
     def test_rows(self):
