@@ -19,6 +19,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -27,12 +28,12 @@ CA = os.path.join(TLS, "ca.pem")
 TIMEOUT = 5  # the transfer's time-out in these rows; the program's own stays 60 s
 DRIVER = []  # the driver's command, emulator first: from the command line
 
-CLOSE, STALL, RESET = "close", "stall", "reset"
+CLOSE, STALL, RESET, TRICKLE = "close", "stall", "reset", "trickle"
 
 
 class RawServer:
     """Answers each path with the exact bytes routed to it, then closes the connection, keeps it
-    open (answering what is asked again on it) or resets it.
+    open (answering what is asked again on it) or resets it; or trickles them, a byte at a time.
     asks_certificate: a TLS server that asks for the client's certificate, and goes on without."""
 
     def __init__(self, tls_name=None, host="127.0.0.1", asks_certificate=False):
@@ -103,7 +104,12 @@ class RawServer:
                     head, _, request = request.partition(b"\r\n\r\n")
                     path = head.split(b"\r\n")[0].split(b" ")[1].decode("latin-1")
                     raw, after = self.routes.get(path, (b"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n", CLOSE))
-                    connection.sendall(raw)
+                    if after == TRICKLE:  # never long enough apart for a time-out of the receiver's
+                        for at in range(len(raw)):
+                            connection.sendall(raw[at:at + 1])
+                            time.sleep(0.1)
+                    else:
+                        connection.sendall(raw)
                     if after == RESET:
                         connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
                         return
@@ -198,6 +204,7 @@ def table(http, https, self_signed, asks_certificate, fifo):
         Row("connection refused", refused_url(), Error("connect")),
         Row("accepts, then stalls", http.serve(b"", STALL), Error("timed out")),
         Row("headers, then stalls", http.serve(response(b"200 OK\r\nContent-Length: 100", b"<MyApp"), STALL), Error("timed out")),
+        Row("trickles past the deadline", http.serve(response(b"200 OK\r\nContent-Length: 1000", b"x" * 1000), TRICKLE), Error("timed out")),
         Row("reset mid-body", http.serve(response(b"200 OK\r\nContent-Length: 100", FILE), RESET), Error()),
         Row("closed cleanly before the declared length", http.serve(response(b"200 OK\r\nContent-Length: 100", FILE)), Error()),
         Row("chunked body", http.serve(response(b"200 OK\r\nTransfer-Encoding: chunked", chunked(FILE, 4))), Completed(FILE)),
