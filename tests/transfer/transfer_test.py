@@ -32,9 +32,8 @@ CLOSE, STALL, RESET, TRICKLE = "close", "stall", "reset", "trickle"
 
 
 class RawServer:
-    """Answers each path with the exact bytes routed to it, then closes the connection, keeps it
-    open (answering what is asked again on it) or resets it; or trickles them, a byte at a time.
-    asks_certificate: a TLS server that asks for the client's certificate, and goes on without."""
+    """Answers each path with the exact bytes routed to it (or trickles them, a byte at a time),
+    then closes the connection, keeps it open (answering what is asked again on it) or resets it."""
 
     def __init__(self, tls_name=None, host="127.0.0.1", asks_certificate=False):
         self.host = host  # the name in its addresses; it listens on 127.0.0.1 whatever the name
@@ -42,9 +41,9 @@ class RawServer:
         if tls_name:
             self.tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
             self.tls.load_cert_chain(os.path.join(TLS, tls_name + ".pem"), os.path.join(TLS, tls_name + ".key"))
-            if asks_certificate:
-                self.tls.load_verify_locations(CA)
-                self.tls.verify_mode = ssl.CERT_OPTIONAL
+            # asks_certificate: asks for the client's certificate, and goes on without one.
+            self.tls.load_verify_locations(CA)
+            self.tls.verify_mode = ssl.CERT_OPTIONAL if asks_certificate else ssl.CERT_NONE
         self.routes = {}
         self.connections = set()
         self.lock = threading.Lock()
