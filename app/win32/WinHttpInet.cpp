@@ -198,6 +198,7 @@ struct WinHttpInet::Worker {
     SRWLOCK Lock = SRWLOCK_INIT;
     std::shared_ptr<Request> Next; // under Lock
     bool Quit = false;             // under Lock
+    bool Working = false;          // under Lock: opening the session, or running a request
 
     // Written before Ready is set, then only read.
     HINTERNET Session = nullptr;
@@ -243,10 +244,14 @@ void WinHttpInet::Worker::Run()
     OpenSession();
     SetEvent(Ready);
     for (;;) {
+        AcquireSRWLockExclusive(&Lock);
+        Working = false;
+        ReleaseSRWLockExclusive(&Lock);
         WaitForSingleObject(Wake, INFINITE);
         AcquireSRWLockExclusive(&Lock);
         std::shared_ptr<Request> request = std::move(Next);
         const bool quit = Quit;
+        Working = request != nullptr && !quit;
         ReleaseSRWLockExclusive(&Lock);
         if (quit)
             break;
@@ -506,15 +511,25 @@ void WinHttpInet::StartWorker()
     if (m_workerStarted)
         return;
     m_workerStarted = true;
+    m_worker->Working = true; // no other thread yet
     auto* held = new std::shared_ptr<Worker>(m_worker);
     HANDLE thread = CreateThread(nullptr, 256 * 1024, WorkerThread, held, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (thread == nullptr) {
+        m_worker->Working = false;
         delete held;
         m_worker->SessionError = GetLastError();
         SetEvent(m_worker->Ready);
         return;
     }
     CloseHandle(thread);
+}
+
+bool WinHttpInet::InsideWinHttp() const
+{
+    AcquireSRWLockExclusive(&m_worker->Lock);
+    const bool inside = m_worker->Working || m_worker->Next != nullptr;
+    ReleaseSRWLockExclusive(&m_worker->Lock);
+    return inside;
 }
 
 const std::vector<std::string>& WinHttpInet::DecodedCodings()
