@@ -79,6 +79,8 @@ const char16_t* ErrorName(DWORD code)
     case ERROR_WINHTTP_SECURE_CERT_REVOKED: return u"ERROR_WINHTTP_SECURE_CERT_REVOKED: the certificate has been revoked";
     case ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW: return u"ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW: the response exceeds a size limit";
     case ERROR_WINHTTP_HEADER_SIZE_OVERFLOW: return u"ERROR_WINHTTP_HEADER_SIZE_OVERFLOW: the response's headers are too large";
+    case ERROR_WINHTTP_LOGIN_FAILURE: return u"ERROR_WINHTTP_LOGIN_FAILURE: the login attempt failed";
+    case ERROR_WINHTTP_CLIENT_AUTH_CERT_NEEDED: return u"ERROR_WINHTTP_CLIENT_AUTH_CERT_NEEDED: the server requires a client certificate";
     default: return nullptr;
     }
 }
@@ -135,6 +137,28 @@ bool IsRedirect(DWORD status)
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
+DWORD StatusOf(HINTERNET request)
+{
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
+                        WINHTTP_NO_HEADER_INDEX);
+    return status;
+}
+
+// WinHTTP takes host names in ASCII: one in another script (http://例え.jp/) goes as IDNA writes
+// it (xn--r8jz45g.jp), as a browser sends it. Nothing when it cannot be written so.
+std::optional<std::wstring> AsciiHost(const std::wstring& host)
+{
+    if (std::all_of(host.begin(), host.end(), [](wchar_t c) { return c < 0x80; }))
+        return host;
+    const int length = IdnToAscii(0, host.data(), static_cast<int>(host.size()), nullptr, 0);
+    std::wstring ascii(static_cast<std::size_t>(std::max(length, 0)), L'\0');
+    if (length <= 0 || IdnToAscii(0, host.data(), static_cast<int>(host.size()), ascii.data(), length) != length)
+        return std::nullopt;
+    return ascii;
+}
+
 } // namespace
 
 // One request, from Execute to its end. The window makes it and hands it to the worker; the
@@ -175,6 +199,7 @@ struct WinHttpInet::Worker {
     SRWLOCK Lock = SRWLOCK_INIT;
     std::shared_ptr<Request> Next; // under Lock
     bool Quit = false;             // under Lock
+    bool Working = false;          // under Lock: opening the session, or running a request
 
     // Written before Ready is set, then only read.
     HINTERNET Session = nullptr;
@@ -185,6 +210,7 @@ struct WinHttpInet::Worker {
     void OpenSession();
     void Fetch(Request& request);
     bool Hop(Request& request, std::u16string& url, int& redirects);
+    bool Exchange(Request& request, HINTERNET handle);
     void ReadBody(Request& request, HINTERNET handle, std::int64_t declaredLength);
     void Post(const Request& request, UINT message) const { PostMessageW(request.Window, message, request.Number, 0); }
 };
@@ -219,10 +245,14 @@ void WinHttpInet::Worker::Run()
     OpenSession();
     SetEvent(Ready);
     for (;;) {
+        AcquireSRWLockExclusive(&Lock);
+        Working = false;
+        ReleaseSRWLockExclusive(&Lock);
         WaitForSingleObject(Wake, INFINITE);
         AcquireSRWLockExclusive(&Lock);
         std::shared_ptr<Request> request = std::move(Next);
         const bool quit = Quit;
+        Working = request != nullptr && !quit;
         ReleaseSRWLockExclusive(&Lock);
         if (quit)
             break;
@@ -283,13 +313,18 @@ bool WinHttpInet::Worker::Hop(Request& request, std::u16string& url, int& redire
         FailWith(request, GetLastError());
         return false;
     }
-    const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
+    const std::optional<std::wstring> host = AsciiHost(std::wstring(parts.lpszHostName, parts.dwHostNameLength));
+    if (!host) {
+        request.Code = ERROR_WINHTTP_INVALID_URL;
+        request.Info = ErrorText(ERROR_WINHTTP_INVALID_URL) + u" (its host name has no ASCII form: " + url + u')';
+        return false;
+    }
     std::wstring object = std::wstring(parts.lpszUrlPath, parts.dwUrlPathLength) + std::wstring(parts.lpszExtraInfo, parts.dwExtraInfoLength);
     object.erase(std::min(object.find(L'#'), object.size()));
     if (object.empty())
         object = L"/";
 
-    const HINTERNET connection = WinHttpConnect(Session, host.c_str(), parts.nPort, 0);
+    const HINTERNET connection = WinHttpConnect(Session, host->c_str(), parts.nPort, 0);
     const HINTERNET handle = connection == nullptr
         ? nullptr
         : WinHttpOpenRequest(connection, W(request.Operation), object.c_str(), nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
@@ -297,20 +332,15 @@ bool WinHttpInet::Worker::Hop(Request& request, std::u16string& url, int& redire
     // Redirects are followed here, by the rules: WinHTTP's own, under wine, would follow one to
     // a file: address as a path on the same server.
     DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
-    const bool answered = handle != nullptr
+    const bool prepared = handle != nullptr
         && WinHttpSetOption(handle, WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects, sizeof noRedirects)
         // Where WinHTTP does not decode, the server is asked for no coding at all.
-        && (!Decoded.empty() || WinHttpAddRequestHeaders(handle, L"Accept-Encoding: identity", DWORD(-1), WINHTTP_ADDREQ_FLAG_ADD))
-        && WinHttpSendRequest(handle, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0)
-        && WinHttpReceiveResponse(handle, nullptr);
-    bool follow = false;
-    if (!answered) {
+        && (!Decoded.empty() || WinHttpAddRequestHeaders(handle, L"Accept-Encoding: identity", DWORD(-1), WINHTTP_ADDREQ_FLAG_ADD));
+    if (!prepared)
         FailWith(request, GetLastError());
-    } else if (!request.Abandoned) {
-        DWORD status = 0;
-        DWORD size = sizeof status;
-        WinHttpQueryHeaders(handle, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
-                            WINHTTP_NO_HEADER_INDEX);
+    bool follow = false;
+    if (prepared && Exchange(request, handle) && !request.Abandoned) {
+        const DWORD status = StatusOf(handle);
         const std::optional<std::u16string> location = IsRedirect(status) ? QueryHeader(handle, WINHTTP_QUERY_LOCATION) : std::nullopt;
         norvil::transfer::Answer answer;
         answer.Status = static_cast<int>(status);
@@ -344,6 +374,58 @@ bool WinHttpInet::Worker::Hop(Request& request, std::u16string& url, int& redire
     if (connection != nullptr)
         WinHttpCloseHandle(connection);
     return follow;
+}
+
+// Sends the request until its answer's headers are in hand, answering what WinHTTP leaves to the
+// program as its documentation asks: a server that asks for a client certificate is sent the
+// request once more without one; a proxy that asks for a logon (407) is given the signed-in
+// user's own once, and only by Windows' logon (Negotiate or NTLM): the user is never asked, and
+// no password goes to a proxy in the clear. False once the request has failed.
+bool WinHttpInet::Worker::Exchange(Request& request, HINTERNET handle)
+{
+    bool withoutCertificate = false;
+    bool loggedOn = false;
+    while (!request.Abandoned) {
+        if (!WinHttpSendRequest(handle, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0)
+            || !WinHttpReceiveResponse(handle, nullptr)) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_WINHTTP_RESEND_REQUEST) // a step of the logon: WinHTTP asks for it
+                continue;
+            if (error == ERROR_WINHTTP_CLIENT_AUTH_CERT_NEEDED && !withoutCertificate) {
+                withoutCertificate = true;
+                if (WinHttpSetOption(handle, WINHTTP_OPTION_CLIENT_CERT_CONTEXT, WINHTTP_NO_CLIENT_CERT_CONTEXT, 0))
+                    continue;
+            }
+            FailWith(request, error);
+            return false;
+        }
+        if (StatusOf(handle) != HTTP_STATUS_PROXY_AUTH_REQ)
+            return true;
+        DWORD schemes = 0;
+        DWORD first = 0;
+        DWORD target = 0;
+        const DWORD windowsLogon = WINHTTP_AUTH_SCHEME_NEGOTIATE | WINHTTP_AUTH_SCHEME_NTLM;
+        if (loggedOn || !WinHttpQueryAuthSchemes(handle, &schemes, &first, &target) || (schemes & windowsLogon) == 0) {
+            // The proxy's page is never the update file.
+            request.Code = ERROR_WINHTTP_LOGIN_FAILURE;
+            request.Info = ErrorText(ERROR_WINHTTP_LOGIN_FAILURE)
+                         + (loggedOn ? u" (the proxy refused the signed-in user's Windows logon: 407)"
+                                     : u" (the proxy asks for a logon other than Windows' own, which is not given: 407)");
+            return false;
+        }
+        // Read what came with the 407 before the request goes again on the same handle. No user
+        // name: Windows logs on as the signed-in user, as far as its logon policy allows.
+        char sink[4096];
+        for (DWORD read = 0; WinHttpReadData(handle, sink, sizeof sink, &read) && read > 0 && !request.Abandoned;) {
+        }
+        loggedOn = true;
+        if (!WinHttpSetCredentials(handle, WINHTTP_AUTH_TARGET_PROXY, (schemes & WINHTTP_AUTH_SCHEME_NEGOTIATE) != 0
+                                       ? WINHTTP_AUTH_SCHEME_NEGOTIATE : WINHTTP_AUTH_SCHEME_NTLM, nullptr, nullptr, nullptr)) {
+            FailWith(request, GetLastError());
+            return false;
+        }
+    }
+    return false;
 }
 
 void WinHttpInet::Worker::ReadBody(Request& request, HINTERNET handle, std::int64_t declaredLength)
@@ -437,15 +519,25 @@ void WinHttpInet::StartWorker()
     if (m_workerStarted)
         return;
     m_workerStarted = true;
+    m_worker->Working = true; // no other thread yet
     auto* held = new std::shared_ptr<Worker>(m_worker);
     HANDLE thread = CreateThread(nullptr, 256 * 1024, WorkerThread, held, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (thread == nullptr) {
+        m_worker->Working = false;
         delete held;
         m_worker->SessionError = GetLastError();
         SetEvent(m_worker->Ready);
         return;
     }
     CloseHandle(thread);
+}
+
+bool WinHttpInet::InsideWinHttp() const
+{
+    AcquireSRWLockExclusive(&m_worker->Lock);
+    const bool inside = m_worker->Working || m_worker->Next != nullptr;
+    ReleaseSRWLockExclusive(&m_worker->Lock);
+    return inside;
 }
 
 const std::vector<std::string>& WinHttpInet::DecodedCodings()

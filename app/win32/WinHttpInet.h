@@ -39,6 +39,10 @@ public:
     // to (Windows before 8.1, wine).
     const std::vector<std::string>& DecodedCodings();
 
+    // Whether the worker may be inside WinHTTP: opening its session, or running a request (one
+    // already given up on, or handed over and not yet begun, included).
+    bool InsideWinHttp() const;
+
     struct Request; // one request: shared with the worker until it has its outcome
     struct Worker;  // the thread that runs the requests, and its session
 

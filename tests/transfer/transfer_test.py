@@ -19,6 +19,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -27,19 +28,22 @@ CA = os.path.join(TLS, "ca.pem")
 TIMEOUT = 5  # the transfer's time-out in these rows; the program's own stays 60 s
 DRIVER = []  # the driver's command, emulator first: from the command line
 
-CLOSE, STALL, RESET = "close", "stall", "reset"
+CLOSE, STALL, RESET, TRICKLE = "close", "stall", "reset", "trickle"
 
 
 class RawServer:
-    """Answers each path with the exact bytes routed to it, then closes the connection, keeps it
-    open (answering what is asked again on it) or resets it."""
+    """Answers each path with the exact bytes routed to it (or trickles them, a byte at a time),
+    then closes the connection, keeps it open (answering what is asked again on it) or resets it."""
 
-    def __init__(self, tls_name=None, host="127.0.0.1"):
+    def __init__(self, tls_name=None, host="127.0.0.1", asks_certificate=False):
         self.host = host  # the name in its addresses; it listens on 127.0.0.1 whatever the name
         self.tls = None
         if tls_name:
             self.tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
             self.tls.load_cert_chain(os.path.join(TLS, tls_name + ".pem"), os.path.join(TLS, tls_name + ".key"))
+            # asks_certificate: asks for the client's certificate, and goes on without one.
+            self.tls.load_verify_locations(CA)
+            self.tls.verify_mode = ssl.CERT_OPTIONAL if asks_certificate else ssl.CERT_NONE
         self.routes = {}
         self.connections = set()
         self.lock = threading.Lock()
@@ -99,7 +103,12 @@ class RawServer:
                     head, _, request = request.partition(b"\r\n\r\n")
                     path = head.split(b"\r\n")[0].split(b" ")[1].decode("latin-1")
                     raw, after = self.routes.get(path, (b"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n", CLOSE))
-                    connection.sendall(raw)
+                    if after == TRICKLE:  # never long enough apart for a time-out of the receiver's
+                        for at in range(len(raw)):
+                            connection.sendall(raw[at:at + 1])
+                            time.sleep(0.1)
+                    else:
+                        connection.sendall(raw)
                     if after == RESET:
                         connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
                         return
@@ -184,7 +193,7 @@ GZIP_FILE = (b"\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\x03\xb3\xf1\xad\x74\x2c"
 UNDECODABLE = "could not be decoded"
 
 
-def table(http, https, self_signed, fifo):
+def table(http, https, self_signed, asks_certificate, fifo):
     closed = b"\r\nConnection: close"
     redirect = b"302 Found\r\nContent-Length: 0\r\nConnection: close\r\nLocation: "
     the_file = http.serve(ok(FILE))
@@ -194,6 +203,7 @@ def table(http, https, self_signed, fifo):
         Row("connection refused", refused_url(), Error("connect")),
         Row("accepts, then stalls", http.serve(b"", STALL), Error("timed out")),
         Row("headers, then stalls", http.serve(response(b"200 OK\r\nContent-Length: 100", b"<MyApp"), STALL), Error("timed out")),
+        Row("trickles past the deadline", http.serve(response(b"200 OK\r\nContent-Length: 1000", b"x" * 1000), TRICKLE), Error("timed out")),
         Row("reset mid-body", http.serve(response(b"200 OK\r\nContent-Length: 100", FILE), RESET), Error()),
         Row("closed cleanly before the declared length", http.serve(response(b"200 OK\r\nContent-Length: 100", FILE)), Error()),
         Row("chunked body", http.serve(response(b"200 OK\r\nTransfer-Encoding: chunked", chunked(FILE, 4))), Completed(FILE)),
@@ -226,6 +236,15 @@ def table(http, https, self_signed, fifo):
         Row("https with a trusted certificate", https.serve(ok(FILE)), Completed(FILE)),
         Row("https to http redirect", https.serve(response(redirect + the_file.encode())), Error("redirect")),
         Row("https with a self-signed certificate", self_signed.serve(ok(FILE)), Error("SSL", "secur", "certificate")),
+        Row("https asking for a client certificate", asks_certificate.serve(ok(FILE)), Completed(FILE)),
+        # A host name in another script goes as IDNA writes it: full-width letters are "localhost".
+        Row("host name in full-width letters", https.serve(ok(FILE)).replace("localhost", "ｌｏｃａｌｈｏｓｔ"), Completed(FILE)),
+
+        # A proxy's logon page is never the file: only Windows' own logon is given, and only once.
+        Row("407 asking for Windows' logon", http.serve(response(b"407 Proxy Authentication Required\r\nProxy-Authenticate: "
+            b"Negotiate\r\nProxy-Authenticate: NTLM\r\nContent-Length: 11", FILE), STALL), Error("Proxy requires", "refused the signed-in")),
+        Row("407 asking for Basic", http.serve(response(b'407 Proxy Authentication Required\r\nProxy-Authenticate: Basic realm="p"'
+            b"\r\nContent-Length: 11", FILE), STALL), Error("Proxy requires", "other than Windows' own")),
 
         Row("declared body over 16 MiB", http.serve(response(b"200 OK\r\nContent-Length: 16777217", FILE), STALL), Error("16 MiB")),
         Row("undeclared chunked body over 16 MiB", http.serve(response(b"200 OK\r\nTransfer-Encoding: chunked",
@@ -272,7 +291,7 @@ class TransferTable(unittest.TestCase):
         os.mkfifo(fifo)  # opening it would block for ever: proof that the transfer never did
         # The trusted server by the name its certificate gives besides its address: wine 8's
         # WinHTTP does not match a certificate's IP address entries.
-        cls.servers = [RawServer(), RawServer("server", "localhost"), RawServer("selfsigned")]
+        cls.servers = [RawServer(), RawServer("server", "localhost"), RawServer("selfsigned"), RawServer("server", "localhost", True)]
         cls.rows = table(*cls.servers, fifo)
 
     @classmethod
@@ -285,7 +304,8 @@ class TransferTable(unittest.TestCase):
 
     def fetch(self, row):
         command = DRIVER + [row.url, str(TIMEOUT)] + (["--cancel"] if row.cancel else []) + ["--ca", CA]
-        result = subprocess.run(command, capture_output=True, timeout=3 * TIMEOUT + 30)
+        # In a UTF-8 locale, which hands wine the address's letters as they are.
+        result = subprocess.run(command, capture_output=True, timeout=3 * TIMEOUT + 30, env=dict(os.environ, LC_ALL="C.UTF-8"))
         return result.returncode, result.stdout.decode("utf-8").splitlines()
 
     def test_rows(self):
