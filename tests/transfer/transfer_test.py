@@ -178,10 +178,8 @@ def if_decodes(coding, then, otherwise):
 
 
 class Row:
-    """wine_cannot: why the row proves nothing under wine, where wine's own part cannot do it."""
-
-    def __init__(self, name, url, *outcomes, cancel=False, wine_cannot=None):
-        self.name, self.url, self.outcomes, self.cancel, self.wine_cannot = name, url, outcomes, cancel, wine_cannot
+    def __init__(self, name, url, *outcomes, cancel=False):
+        self.name, self.url, self.outcomes, self.cancel = name, url, outcomes, cancel
 
     def right_outcomes(self, decodes):
         return [o(decodes) if callable(o) else o for o in self.outcomes]
@@ -207,8 +205,6 @@ def table(http, https, self_signed, asks_certificate, fifo):
         Row("reset mid-body", http.serve(response(b"200 OK\r\nContent-Length: 100", FILE), RESET), Error()),
         Row("closed cleanly before the declared length", http.serve(response(b"200 OK\r\nContent-Length: 100", FILE)), Error()),
         Row("chunked body", http.serve(response(b"200 OK\r\nTransfer-Encoding: chunked", chunked(FILE, 4))), Completed(FILE)),
-        Row("chunked body closed mid-chunk", http.serve(response(b"200 OK\r\nTransfer-Encoding: chunked", b"20\r\n" + FILE)), Error(),
-            wine_cannot="wine 8's WinHTTP ends a chunked body cut short as if it were whole; nothing above it can tell"),
         Row("404 with the name in its body", http.serve(response(b"404 Not Found\r\nContent-Length: 11" + closed, FILE)), Completed(FILE)),
         Row("451 with the name in its body", http.serve(response(b"451 Unavailable For Legal Reasons\r\nContent-Length: 11" + closed, FILE)), Completed(FILE)),
         Row("503 with the name in its body", http.serve(response(b"503 Service Unavailable\r\nContent-Length: 11" + closed, FILE)), Completed(FILE)),
@@ -314,8 +310,6 @@ class TransferTable(unittest.TestCase):
             if selected and selected != row.name:
                 continue
             with self.subTest(row.name):
-                if row.wine_cannot and under_wine():
-                    self.skipTest(row.wine_cannot)
                 code, lines = self.fetch(row)
                 self.assertEqual(code, 0)
                 self.assertTrue(lines and lines[0].startswith("decodes"), lines)
