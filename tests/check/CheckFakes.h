@@ -43,7 +43,7 @@ struct FakeFace final : norvil::Face {
     void SetCancel(norvil::Ctl button) override { Cancel = button; }
     void SetFocus(norvil::Ctl control) override { Focus = control; }
     void SetDescription(norvil::Ctl control, const std::u16string& text) override { At(control).Description = text; }
-    void SetHeight(int twips) override { Height = twips; }
+    void SetHeight(int) override {}
     void AppendToLog(norvil::LogLine line) override { Log += *line + u"\r\n"; }
     void SetTimer(norvil::TimerId timer, bool enabled, int intervalMs) override
     {
@@ -59,7 +59,6 @@ struct FakeFace final : norvil::Face {
     norvil::Ctl Default = norvil::Ctl::None;
     norvil::Ctl Cancel = norvil::Ctl::None;
     norvil::Ctl Focus = norvil::Ctl::None;
-    int Height = 0;
     std::u16string Log;
     std::array<int, 2> Timers{}; // the interval while enabled, 0 while not
     int ShownCount = 0;
@@ -73,7 +72,6 @@ struct FakeInet final : norvil::Inet {
     void Execute(const std::u16string& url, const std::u16string& operation) override
     {
         Requests.push_back(operation + u' ' + url);
-        Running = true;
     }
     std::int32_t ResponseCode() const override { return Code; }
     std::u16string ResponseInfo() const override { return Info; }
@@ -84,23 +82,17 @@ struct FakeInet final : norvil::Inet {
         return piece;
     }
     std::size_t BytesLeft() const override { return Body.size() - std::min(Read, Body.size()); }
-    void Cancel() override
-    {
-        ++Cancels;
-        Running = false;
-    }
+    void Cancel() override { ++Cancels; }
 
     void Complete(std::string body)
     {
         Body = std::move(body);
-        Running = false;
         Notify(icResponseCompleted);
     }
     void Fail(std::int32_t code, std::u16string info)
     {
         Code = code;
         Info = std::move(info);
-        Running = false;
         Notify(icError);
     }
 
@@ -110,7 +102,6 @@ struct FakeInet final : norvil::Inet {
     std::size_t Read = 0;
     std::int32_t Code = 0;
     std::u16string Info;
-    bool Running = false;
     int Cancels = 0;
 };
 
