@@ -11,8 +11,10 @@
 #include "frmMain.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Records what the check asks of its window.
@@ -127,6 +129,27 @@ struct FakePlatform final : norvil::BrowserOpener, norvil::CodePage {
     std::vector<std::u16string> Opened;
     mutable std::vector<std::string> Decoded;
 };
+
+inline clsVersion VersionOf(std::u16string_view text)
+{
+    clsVersion version;
+    version.Import(text);
+    return version;
+}
+
+// Every page a translation must show whole, each face's language suite walks them in order: the
+// progress page, the three results and the failure page with each of its reasons.
+inline std::vector<std::pair<const char*, std::function<void()>>> EveryPage(frmMain& form)
+{
+    return {
+        {"progress", [] {}},
+        {"update", [&form] { form.ShowUpdatePage(VersionOf(u"2.10.3")); }},
+        {"latest", [&form] { form.ShowLatestPage(); }},
+        {"transfer failure", [&form] { form.OnRequestError(); }},
+        {"version unreadable", [&form] { form.ParseCurrentVersion(u"99999999999"); }},
+        {"version not found", [&form] { form.FindServerVersion(u"", u"App"); }},
+    };
+}
 
 // One run of the check, started with these words, in this language.
 struct CheckRun {

@@ -56,7 +56,7 @@ TEST_CASE("RightToLeftWindow")
     CHECK_EQ(run.face.At(Ctl::lblProg).Caption, std::u16string(17, u'\u25A1') + u'\u25A0');
 
     // A name or version filled into a sentence is isolated there, in right-to-left windows only.
-    run.form->ShowUpdatePage([] { clsVersion v; v.Import(u"2.10.3"); return v; }());
+    run.form->ShowUpdatePage(VersionOf(u"2.10.3"));
     CHECK_NE(run.face.At(Ctl::lblMsg2).Caption.find(u"\u2068Ver 2.10.3\u2069"), std::u16string::npos);
     CHECK_NE(run.face.At(Ctl::frmMain).Caption.find(u"\u2068App\u2069"), std::u16string::npos);
 }

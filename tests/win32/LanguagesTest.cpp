@@ -90,18 +90,8 @@ TEST_CASE("Every language's texts fit their controls")
         INFO(language);
         WindowRun run(u"App 1.0 u1 u2 /d", language);
         REQUIRE(run.form.Language() == language);
-        clsVersion version;
-        version.Import(u"2.10.3");
-        const std::pair<const char*, std::function<void()>> pages[] = {
-            {"progress", [] {}},
-            {"update", [&] { run.form.ShowUpdatePage(version); }},
-            {"latest", [&] { run.form.ShowLatestPage(); }},
-            {"transfer failure", [&] { run.form.OnRequestError(); }},
-            {"version unreadable", [&] { run.form.ParseCurrentVersion(u"99999999999"); }},
-            {"version not found", [&] { run.form.FindServerVersion(u"", u"App"); }},
-        };
         std::string faults;
-        for (const auto& [page, show] : pages) {
+        for (const auto& [page, show] : EveryPage(run.form)) {
             show();
             if (const std::string found = PageFaults(run); !found.empty())
                 faults += std::string(page) + " page: " + found + "\n";
