@@ -134,7 +134,6 @@ TEST_CASE("Runs")
         else if (row.act == Act::ClickClose)
             run.form->cmdClose_Click();
         CHECK_EQ(run.face.ShownCount > 0, row.shown);
-        CHECK_EQ(run.form->IsUnloaded(), row.ended);
         CHECK_EQ(run.face.UnloadedCount, row.ended ? 1 : 0);
         CHECK_EQ(run.platform.Opened, row.opened ? std::vector<std::u16string>{kUrl2} : std::vector<std::u16string>{});
         if (!row.log.empty()) {
