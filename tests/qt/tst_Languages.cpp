@@ -156,7 +156,7 @@ void tst_Languages::rightToLeft()
 
     // Texts end at the right edge of their labels.
     run.form->ShowUpdatePage(VersionOf(u"2.10.3"));
-    for (QLabel* label : {run.Label(Ctl::lblMsg2), run.Label(Ctl::lblMsg3)}) {
+    for (QLabel* label : {window.Label(Ctl::lblMsg2), window.Label(Ctl::lblMsg3)}) {
         const QImage drawn = label->grab().toImage();
         int inkRight = 0;
         for (int x = 0; x < drawn.width(); ++x)
