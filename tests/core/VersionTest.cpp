@@ -72,7 +72,6 @@ TEST_CASE("ImportComponentsAndLetter")
         {"test build", u"1.2.3b", true, 1, 2, 3, u"Ver 1.2.3b"},
         {"one number", u"2", true, 2, 0, 0, u"Ver 2"},
         {"leading zeros dropped in display", u"02.10", true, 2, 10, 0, u"Ver 2.10"},
-        {"fourth component dropped, letter kept", u"1.2.3.4b", true, 1, 2, 3, u"Ver 1.2.3b"},
         {"no leading number", u"ver2", true, 0, 0, 0, u"Ver 0"},
         {"empty text", u"", true, 0, 0, 0, u"Ver "},
         {"empty components", u"..", true, 0, 0, 0, u"Ver 0.0.0"},
