@@ -76,7 +76,6 @@ TEST_CASE("ImportComponentsAndLetter")
         {"empty text", u"", true, 0, 0, 0, u"Ver "},
         {"empty components", u"..", true, 0, 0, 0, u"Ver 0.0.0"},
         {"negative", u"-1.2", true, -1, 2, 0, u"Ver -1.2"},
-        {"upper-case letter", u"1.0A", true, 1, 0, 0, u"Ver 1.0A"},
         {"last char a line break: no letter", u"1.2.0b\n", true, 1, 2, 0, u"Ver 1.2.0"},
         {"second component too big: the first kept, the letter not", u"1.99999999999b", false, 1, 0, 0, u"Ver 1"},
         {"too big fourth ignored", u"1.2.3.99999999999", true, 1, 2, 3, u"Ver 1.2.3"},
