@@ -11,8 +11,10 @@
 #include "frmMain.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Records what the check asks of its window.
@@ -43,7 +45,7 @@ struct FakeFace final : norvil::Face {
     void SetCancel(norvil::Ctl button) override { Cancel = button; }
     void SetFocus(norvil::Ctl control) override { Focus = control; }
     void SetDescription(norvil::Ctl control, const std::u16string& text) override { At(control).Description = text; }
-    void SetHeight(int twips) override { Height = twips; }
+    void SetHeight(int) override {}
     void AppendToLog(norvil::LogLine line) override { Log += *line + u"\r\n"; }
     void SetTimer(norvil::TimerId timer, bool enabled, int intervalMs) override
     {
@@ -59,7 +61,6 @@ struct FakeFace final : norvil::Face {
     norvil::Ctl Default = norvil::Ctl::None;
     norvil::Ctl Cancel = norvil::Ctl::None;
     norvil::Ctl Focus = norvil::Ctl::None;
-    int Height = 0;
     std::u16string Log;
     std::array<int, 2> Timers{}; // the interval while enabled, 0 while not
     int ShownCount = 0;
@@ -73,7 +74,6 @@ struct FakeInet final : norvil::Inet {
     void Execute(const std::u16string& url, const std::u16string& operation) override
     {
         Requests.push_back(operation + u' ' + url);
-        Running = true;
     }
     std::int32_t ResponseCode() const override { return Code; }
     std::u16string ResponseInfo() const override { return Info; }
@@ -84,23 +84,17 @@ struct FakeInet final : norvil::Inet {
         return piece;
     }
     std::size_t BytesLeft() const override { return Body.size() - std::min(Read, Body.size()); }
-    void Cancel() override
-    {
-        ++Cancels;
-        Running = false;
-    }
+    void Cancel() override { ++Cancels; }
 
     void Complete(std::string body)
     {
         Body = std::move(body);
-        Running = false;
         Notify(icResponseCompleted);
     }
     void Fail(std::int32_t code, std::u16string info)
     {
         Code = code;
         Info = std::move(info);
-        Running = false;
         Notify(icError);
     }
 
@@ -110,7 +104,6 @@ struct FakeInet final : norvil::Inet {
     std::size_t Read = 0;
     std::int32_t Code = 0;
     std::u16string Info;
-    bool Running = false;
     int Cancels = 0;
 };
 
@@ -136,6 +129,27 @@ struct FakePlatform final : norvil::BrowserOpener, norvil::CodePage {
     std::vector<std::u16string> Opened;
     mutable std::vector<std::string> Decoded;
 };
+
+inline clsVersion VersionOf(std::u16string_view text)
+{
+    clsVersion version;
+    version.Import(text);
+    return version;
+}
+
+// Every page a translation must show whole, each face's language suite walks them in order: the
+// progress page, the three results and the failure page with each of its reasons.
+inline std::vector<std::pair<const char*, std::function<void()>>> EveryPage(frmMain& form)
+{
+    return {
+        {"progress", [] {}},
+        {"update", [&form] { form.ShowUpdatePage(VersionOf(u"2.10.3")); }},
+        {"latest", [&form] { form.ShowLatestPage(); }},
+        {"transfer failure", [&form] { form.OnRequestError(); }},
+        {"version unreadable", [&form] { form.ParseCurrentVersion(u"99999999999"); }},
+        {"version not found", [&form] { form.FindServerVersion(u"", u"App"); }},
+    };
+}
 
 // One run of the check, started with these words, in this language.
 struct CheckRun {

@@ -14,9 +14,9 @@ namespace {
 
 const std::u16string kUrl2 = u"http://example.invalid/get?a=1&b=日本";
 
-// What the user does once the outcome shows: Enter presses the default button, Escape the
-// cancel button (nothing where there is none).
-enum class Act { Nothing, Enter, Escape, ClickOK };
+// What the user does once the outcome shows. Which key presses which button is the faces'
+// (tests/qt, tests/win32); the roles they follow are the face's Default and Cancel.
+enum class Act { Nothing, ClickOK, ClickClose };
 
 std::u16string Words(const std::u16string& name, const std::u16string& ver, const std::u16string& switches = {})
 {
@@ -31,14 +31,6 @@ std::vector<std::u16string> Received(const std::vector<std::u16string>& file, co
     lines.insert(lines.end(), {u"--- File End ---", u""});
     lines.insert(lines.end(), after.begin(), after.end());
     return lines;
-}
-
-void Press(CheckRun& run, Ctl button)
-{
-    if (button == Ctl::cmdOK)
-        run.form->cmdOK_Click();
-    else if (button == Ctl::cmdClose)
-        run.form->cmdClose_Click();
 }
 
 } // namespace
@@ -89,11 +81,8 @@ TEST_CASE("Runs")
              return log;
          }()},
 
-        // The buttons' roles: Enter presses the default button, Escape the cancel button.
-        {"update page, Enter opens the page", v1, newer, Act::Enter, "update", {}, true, true, true},
-        {"update page, Escape closes", v1, newer, Act::Escape, "update", {}, true, true, false},
-        {"latest page, Enter closes", v1, same, Act::Enter, "latest", {}, true, true, false},
-        {"latest page, Escape does nothing", v1, same, Act::Escape, "latest", {}, true, false, false},
+        // The close button ends, whatever the page.
+        {"update page, the close button ends", v1, newer, Act::ClickClose, "update", {}, true, true, false},
 
         // Silent mode: only a newer version shows the window; anything else ends unseen.
         {"/h newer: shown on the update page", silent, newer, Act::Nothing, "update", {}, true, false, false},
@@ -140,14 +129,11 @@ TEST_CASE("Runs")
         // Brought to the top when the evaluation shows it; a transfer error leaves it where it is.
         CHECK_EQ(run.face.Raised, row.body && run.face.At(Ctl::frmMain).Visible ? 1 : 0);
 
-        if (row.act == Act::Enter)
-            Press(run, run.form->DefaultButton());
-        else if (row.act == Act::Escape)
-            Press(run, run.form->CancelButton());
-        else if (row.act == Act::ClickOK)
+        if (row.act == Act::ClickOK)
             run.form->cmdOK_Click();
+        else if (row.act == Act::ClickClose)
+            run.form->cmdClose_Click();
         CHECK_EQ(run.face.ShownCount > 0, row.shown);
-        CHECK_EQ(run.form->IsUnloaded(), row.ended);
         CHECK_EQ(run.face.UnloadedCount, row.ended ? 1 : 0);
         CHECK_EQ(run.platform.Opened, row.opened ? std::vector<std::u16string>{kUrl2} : std::vector<std::u16string>{});
         if (!row.log.empty()) {
@@ -160,23 +146,14 @@ TEST_CASE("Runs")
 
 TEST_CASE("WindowAtStart")
 {
-    struct Row {
-        const char* name;
-        std::u16string words;
-        int height;
-    };
-    for (const Row& row : std::vector<Row>{{"normal", u"App[*] 1.0 u1 u2", 2400}, {"/d", u"App[*] 1.0 u1 u2 /d", 6240}}) {
-        INFO(row.name);
-        CheckRun run(row.words);
-        // The title shows the name as given; the height shows the pages alone, or the log too.
-        CHECK_EQ(run.face.At(Ctl::frmMain).Caption, u"App[*] 最新バージョンの確認");
-        CHECK_EQ(run.face.Height, row.height);
-        CHECK(run.face.At(Ctl::fraPage0).Visible);
-        CHECK(!run.face.At(Ctl::fraPage1).Visible);
-        CHECK_EQ(run.face.At(Ctl::lblProg).Caption, std::u16string(18, u'\u25A1'));
-        // The log's header, whatever the mode.
-        CHECK_EQ(run.LogLines(), std::vector<std::u16string>{u"Norvil Ver1.0", u"Name:\tApp[*]", u"Ver:\t1.0", u"URL1:\tu1", u"URL2:\tu2", u""});
-    }
+    // The title shows the name as given; the log has its header outside debug mode too (the
+    // debug run has it in debug mode; the window's height in each mode is the faces' to show).
+    CheckRun run(u"App[*] 1.0 u1 u2");
+    CHECK_EQ(run.face.At(Ctl::frmMain).Caption, u"App[*] 最新バージョンの確認");
+    CHECK(run.face.At(Ctl::fraPage0).Visible);
+    CHECK(!run.face.At(Ctl::fraPage1).Visible);
+    CHECK_EQ(run.face.At(Ctl::lblProg).Caption, std::u16string(18, u'\u25A1'));
+    CHECK_EQ(run.LogLines(), std::vector<std::u16string>{u"Norvil Ver1.0", u"Name:\tApp[*]", u"Ver:\t1.0", u"URL1:\tu1", u"URL2:\tu2", u""});
     // Too few words: nothing is shown and the window goes at once.
     CheckRun none(u"App 1.0 u1");
     CHECK_EQ(none.face.ShownCount, 0);
@@ -200,19 +177,18 @@ TEST_CASE("MarqueeTrack")
 
 TEST_CASE("StartTimerAndEnd")
 {
-    // The start timer is armed at load for one tick a second later, which makes the one request.
+    // The start timer is armed at load for one tick a second later, which makes the one request
+    // (that the tick stops it, the Qt suite sees on the real timer).
     CheckRun run(u"MyApp 1.0 http://127.0.0.1/u u2");
     CHECK_EQ(run.face.Timers[0], 1000);
     CHECK(run.inet.Requests.empty());
     run.form->cTimer1_Timer();
-    CHECK_EQ(run.face.Timers[0], 0);
     CHECK_EQ(run.inet.Requests, std::vector<std::u16string>{u"GET http://127.0.0.1/u"});
 
     // Closed while the request runs, the window cancels it, stops its timers and goes once.
     run.form->Unload();
     run.form->Unload();
     CHECK_EQ(run.inet.Cancels, 1);
-    CHECK(!run.inet.Running);
     CHECK_EQ(run.face.Timers, std::array<int, 2>{0, 0});
     CHECK_EQ(run.face.UnloadedCount, 1);
 }

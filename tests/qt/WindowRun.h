@@ -27,9 +27,6 @@ struct WindowRun {
         inet.Complete(body);
     }
 
-    QLabel* Label(norvil::Ctl control) const { return window.Label(control); }
-    QPushButton* Button(norvil::Ctl control) const { return window.Button(control); }
-
     FakePlatform platform;
     FakeInet inet;
     FormWindow window;

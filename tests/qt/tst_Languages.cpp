@@ -15,8 +15,6 @@
 #include <QTextLayout>
 #include <QtTest>
 
-#include <functional>
-
 using norvil::Ctl;
 
 namespace {
@@ -82,13 +80,6 @@ QString PageFaults(const FormWindow& window)
     return faults.join(QStringLiteral("; "));
 }
 
-clsVersion Version(std::u16string_view text)
-{
-    clsVersion version;
-    version.Import(text);
-    return version;
-}
-
 } // namespace
 
 class tst_Languages : public QObject {
@@ -117,17 +108,8 @@ void tst_Languages::languages()
     // The words put the log on screen too.
     WindowRun run(QStringLiteral("App 1.0 u1 u2 /d"), language);
     QCOMPARE(QString::fromStdU16String(run.form->Language()), language);
-    frmMain& form = *run.form;
-    const std::vector<std::pair<const char*, std::function<void()>>> pages = {
-        {"progress", [] {}},
-        {"update", [&] { form.ShowUpdatePage(Version(u"2.10.3")); }},
-        {"latest", [&] { form.ShowLatestPage(); }},
-        {"transfer failure", [&] { form.OnRequestError(); }},
-        {"version unreadable", [&] { form.ParseCurrentVersion(u"99999999999"); }},
-        {"version not found", [&] { form.FindServerVersion(u"", u"App"); }},
-    };
     QStringList faults;
-    for (const auto& [page, show] : pages) {
+    for (const auto& [page, show] : EveryPage(*run.form)) {
         show();
         if (const QString found = PageFaults(run.window); !found.isEmpty())
             faults << QStringLiteral("%1 page: %2").arg(QLatin1String(page), found);
@@ -151,7 +133,7 @@ void tst_Languages::languages()
     // The log, with the failures' reasons and the browser's, in the log's own face.
     for (const int result : {2, 3, 31}) {
         run.platform.Result = result;
-        form.cmdOK_Click();
+        run.form->cmdOK_Click();
     }
     QCOMPARE(Missing(run.window.LogText().remove(QRegularExpression(QStringLiteral("[\t\r\n]"))), run.window.Log()->font()), QString());
 }
@@ -173,8 +155,8 @@ void tst_Languages::rightToLeft()
     }
 
     // Texts end at the right edge of their labels.
-    run.form->ShowUpdatePage(Version(u"2.10.3"));
-    for (QLabel* label : {run.Label(Ctl::lblMsg2), run.Label(Ctl::lblMsg3)}) {
+    run.form->ShowUpdatePage(VersionOf(u"2.10.3"));
+    for (QLabel* label : {window.Label(Ctl::lblMsg2), window.Label(Ctl::lblMsg3)}) {
         const QImage drawn = label->grab().toImage();
         int inkRight = 0;
         for (int x = 0; x < drawn.width(); ++x)
