@@ -30,8 +30,6 @@ public:
 
     // The language the window speaks: "ja" or a translation's name.
     const std::u16string& Language() const { return m_language; }
-    norvil::Ctl DefaultButton() const { return m_default; }
-    norvil::Ctl CancelButton() const { return m_cancel; }
 
     // The window itself (caption, visibility), then its controls and components.
     norvil::Control Me;
@@ -93,7 +91,6 @@ private:
     std::u16string m_language;
     bool m_rightToLeft = false;
     clsCommandLine m_cmd;
-    norvil::Ctl m_default = norvil::Ctl::None;
-    norvil::Ctl m_cancel = norvil::Ctl::None;
+    norvil::Ctl m_cancel = norvil::Ctl::None; // the cancel role, which the close-only pages keep
     bool m_unloaded = false;
 };

@@ -28,7 +28,6 @@ void frmMain::ShowResultTexts(const std::u16string& headline, const std::u16stri
 
 void frmMain::SetButtonRoles(Ctl defaultButton, Ctl cancelButton)
 {
-    m_default = defaultButton;
     m_cancel = cancelButton;
     m_face.SetDefault(defaultButton);
     m_face.SetCancel(cancelButton);
