@@ -4,6 +4,7 @@
 
 #include "Holder.h"
 #include "Placement.h"
+#include "SystemLibrary.h"
 #include "frmMain.h"
 
 #include <commctrl.h>
@@ -97,7 +98,7 @@ void Win32Face::Dress()
         return;
     m_dressed = true;
     // The common controls of version 6 (visual styles, the manifest names them), loaded now.
-    if (HMODULE common = LoadLibraryW(L"comctl32.dll")) {
+    if (HMODULE common = LoadSystemLibrary(L"comctl32.dll")) {
         using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
         if (auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(common, "InitCommonControlsEx"))))
