@@ -52,8 +52,10 @@ FILES = {
 }
 
 # The words exactly as the calling application writes them ({url1}, {url2} filled in), the
-# server and file for Url1, and the page that shows: None when the program must end unseen.
-Row = collections.namedtuple("Row", "name words server file page sessions", defaults=(("x11", "wayland", "wine"),))
+# server and file for Url1, the page that shows (None when the program must end unseen) and, under
+# wine, the language of Windows and the title in it.
+Row = collections.namedtuple("Row", "name words server file page sessions windows", defaults=(("x11", "wayland", "wine"), "ja_JP"))
+TITLE = {"ja_JP": "{} 最新バージョンの確認", "de_DE": "{} – Nach Updates suchen"}
 ROWS = [
     Row("silent, newer: the update page, its button opens Url2", "E2EApp 1.0.0 {url1} {url2} /h", "http", "newer.txt", UPDATE),
     Row("latest", "E2EApp 1.0.0 {url1} {url2}", "http", "latest.txt", LATEST),
@@ -71,6 +73,8 @@ ROWS = [
     Row("silent, https self-signed", "E2EApp 1.0.0 {url1} {url2} /h", "self-signed", "newer.txt", None, ("wine",)),
     # With /d the window stays after its button has opened Url2; Escape, which only the update page
     # answers, ends it.
+    # Windows' display language decides where no LANGUAGE is set.
+    Row("latest, on a German Windows", "E2EApp 1.0.0 {url1} {url2}", "http", "latest.txt", LATEST, ("wine",), "de_DE"),
     Row("debug, newer: Escape on the update page", "E2EApp 1.0.0 {url1} {url2} /d", "http", "newer.txt", UPDATE._replace(opens=False),
         ("wine",)),
 ]
@@ -142,7 +146,8 @@ class Run:
             line = '"Z:' + NORVIL.replace("/", "\\") + '"' + (" " + self.words if self.words else "")
             self.marks = tempfile.mkdtemp(dir=os.path.dirname(NORVIL))
             argv, env = ["wine", os.environ["NORVIL_E2E_LAUNCHER"]], dict(
-                DESKTOP.app_env, NORVIL_COMMAND_LINE=line, NORVIL_PLANTED_MARKS="Z:" + self.marks.replace("/", "\\"))
+                DESKTOP.app_env, NORVIL_COMMAND_LINE=line, NORVIL_PLANTED_MARKS="Z:" + self.marks.replace("/", "\\"),
+                LANG=row.windows + ".UTF-8")
         else:  # argv as the shell gives it: the program joins its words again with single blanks
             argv, env = [NORVIL, *(self.words.split(" ") if self.words else [])], DESKTOP.app_env
         self.process = subprocess.Popen(argv, env=env, start_new_session=True, stdout=subprocess.DEVNULL,
@@ -196,7 +201,7 @@ class EndToEnd(unittest.TestCase):
                 self.assertEqual(watch.maps(), [], "a window was shown")
         else:
             name = row.words.split(" ")[0]
-            window = DESKTOP.wait_window(name + " 最新バージョンの確認", run.process.pid)
+            window = DESKTOP.wait_window(TITLE[row.windows].format(name), run.process.pid)
             self.assertTrue(window, "no window with the title: " + run.diagnostics())
             if SESSION == "wine":
                 self.press_default_button_under_wine(run, window, "Escape" if "/d" in row.words else "Return")
