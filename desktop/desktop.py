@@ -111,10 +111,12 @@ class Desktop:
         if self.session == "wine":
             # A Japanese Windows (code page 932): wine takes it from the Linux locale, which is
             # made here, privately, so that wine's hand-over of URLs to xdg-open keeps every letter.
+            # A German one too, for a run that sets LANG=de_DE.UTF-8.
             locales = os.path.join(self.dir, "locales")
             os.makedirs(locales)
-            subprocess.run(["localedef", "-i", "ja_JP", "-f", "UTF-8", os.path.join(locales, "ja_JP.UTF-8")],
-                           check=True, capture_output=True, timeout=60)
+            for locale in ("ja_JP", "de_DE"):
+                subprocess.run(["localedef", "-i", locale, "-f", "UTF-8", os.path.join(locales, locale + ".UTF-8")],
+                               check=True, capture_output=True, timeout=60)
             passed_on += ("WINEPREFIX",)
             self.app_env.update(WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LOCPATH=locales,
                                 LANG="ja_JP.UTF-8")

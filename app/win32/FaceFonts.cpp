@@ -1,5 +1,7 @@
 #include "FaceFonts.h"
 
+#include "DpiCalls.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -54,14 +56,10 @@ LOGFONTW DesignedFont(const FontDesign& font, int twips, UINT dpi)
 
 LOGFONTW MessageFont(UINT dpi)
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-        LOGFONTW fallback{};
-        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof fallback, &fallback);
-        return fallback;
-    }
-    return metrics.lfMessageFont;
+    LOGFONTW font{};
+    if (!MessageFontForDpi(font, dpi))
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    return font;
 }
 
 bool HasAllLetters(const LOGFONTW& font, std::u16string_view text)

@@ -2,8 +2,10 @@
 
 #include "Win32Face.h"
 
+#include "DpiCalls.h"
 #include "Holder.h"
 #include "Placement.h"
+#include "SystemLibrary.h"
 #include "frmMain.h"
 
 #include <commctrl.h>
@@ -82,11 +84,10 @@ void Win32Face::Create(const FormDesign& design, ::frmMain& form)
     // Windows 10 version 1803 and later would rescale a template's dialog by themselves when
     // the DPI changes; this window places its controls itself (Form_DpiChanged).
     using DialogDpiBehavior = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
-    if (auto behave = reinterpret_cast<DialogDpiBehavior>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior"))))
+    if (auto behave = User32Function<DialogDpiBehavior>("SetDialogDpiChangeBehavior"))
         behave(m_window, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
 
-    m_dpi = GetDpiForWindow(m_window);
+    m_dpi = WindowDpi(m_window);
     SetWindowTextW(m_window, Wide(design.Caption).c_str());
     SetIconsForDpi();
 }
@@ -97,7 +98,7 @@ void Win32Face::Dress()
         return;
     m_dressed = true;
     // The common controls of version 6 (visual styles, the manifest names them), loaded now.
-    if (HMODULE common = LoadLibraryW(L"comctl32.dll")) {
+    if (HMODULE common = LoadSystemLibrary(L"comctl32.dll")) {
         using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
         if (auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(common, "InitCommonControlsEx"))))
@@ -237,8 +238,8 @@ SIZE Win32Face::OuterSize(UINT dpi) const
 {
     const SIZE client = ClientSize(dpi);
     RECT outer{0, 0, client.cx, client.cy};
-    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_EXSTYLE)), dpi);
+    AdjustWindowRectForDpi(outer, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE)),
+                           static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_EXSTYLE)), dpi);
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
@@ -273,7 +274,7 @@ void Win32Face::SetIconsForDpi()
 {
     // The title bar's and the task switcher's, each drawn at its own size from the resource.
     for (const int size : {ICON_SMALL, ICON_BIG}) {
-        const int pixels = GetSystemMetricsForDpi(size == ICON_SMALL ? SM_CXSMICON : SM_CXICON, m_dpi);
+        const int pixels = SystemMetricForDpi(size == ICON_SMALL ? SM_CXSMICON : SM_CXICON, m_dpi);
         auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, pixels, pixels, LR_DEFAULTCOLOR));
         if (auto old = reinterpret_cast<HICON>(SendMessageW(m_window, WM_SETICON, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(icon))))
             DestroyIcon(old);

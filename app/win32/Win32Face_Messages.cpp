@@ -5,6 +5,10 @@
 #include "Placement.h"
 #include "frmMain.h"
 
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4 // Windows 10 1703 on; the headers show it to programs for 10 only
+#endif
+
 namespace norvil {
 INT_PTR CALLBACK Win32Face::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -57,6 +57,25 @@ DWORD CodeFor(Failure failure)
     return ERROR_WINHTTP_INTERNAL_ERROR;
 }
 
+// WinHTTP on Windows 7 and 8 offers SSL 3 and TLS 1.0 alone by default, and most servers now
+// require TLS 1.2: where it is missing, the session asks for it, with 1.1 and, where WinHTTP knows
+// it, 1.3, beside whatever Windows offers. A session that offers 1.2 already, or cannot tell what it
+// offers, keeps Windows' own choice (an administrator's DefaultSecureProtocols included).
+void OfferTls12(HINTERNET session)
+{
+    DWORD offered = 0;
+    DWORD size = sizeof offered;
+    if (!WinHttpQueryOption(session, WINHTTP_OPTION_SECURE_PROTOCOLS, &offered, &size) || offered == 0
+        || (offered & WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2) != 0)
+        return;
+    for (const DWORD newer : {WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_1 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3,
+                              WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_1 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2}) {
+        DWORD wanted = offered | newer;
+        if (WinHttpSetOption(session, WINHTTP_OPTION_SECURE_PROTOCOLS, &wanted, sizeof wanted))
+            return;
+    }
+}
+
 // Where a system has no message for the number (wine has none for WinHTTP's), its name.
 const char16_t* ErrorName(DWORD code)
 {
@@ -288,6 +307,7 @@ void WinHttpInet::Worker::OpenSession()
     DWORD decompression = WINHTTP_DECOMPRESSION_FLAG_GZIP | WINHTTP_DECOMPRESSION_FLAG_DEFLATE;
     if (WinHttpSetOption(Session, WINHTTP_OPTION_DECOMPRESSION, &decompression, sizeof decompression))
         Decoded = {"gzip", "deflate"};
+    OfferTls12(Session);
 }
 
 void WinHttpInet::Worker::Fetch(Request& request)

@@ -33,6 +33,12 @@ DESKTOP = None
 WEB = {}  # "http", "https" (a certificate from the test authority), "self-signed", "stalls"
 WWW = None
 STALLS = socket.create_server(("127.0.0.1", 0))  # connections wait in its queue, never answered
+# DLLs of Windows' own that are no KnownDLLs, which Windows would look for beside a program first:
+# a stand-in of each lies beside norvil.exe, and wine is told to prefer them as Windows would. Not
+# version, uxtheme, crypt32 and what they import: wine's own user32 imports version.dll, and wine
+# looks for the delayed imports of its own DLLs (comctl32's uxtheme, WinHTTP's crypt32) beside the
+# program whatever search the program has set; Windows does neither.
+PLANTED = ("winhttp", "comctl32", "oleacc", "dwmapi", "jsproxy", "shcore", "propsys", "windowscodecs")
 
 # The pages: headline, detail, and the button that the run presses.
 Page = collections.namedtuple("Page", "headline detail button opens")
@@ -50,9 +56,12 @@ FILES = {
 }
 
 # The words exactly as the calling application writes them ({url1}, {url2} filled in), the
-# server and file for Url1, and the page that shows: None when the program must end unseen;
-# agent: the User-Agent that the server must see, where the row is about it.
-Row = collections.namedtuple("Row", "name words server file page sessions agent", defaults=(("x11", "wayland", "wine"), None))
+# server and file for Url1, the page that shows (None when the program must end unseen), under
+# wine the language of Windows and the title in it, and the User-Agent that the server must see,
+# where the row is about it.
+Row = collections.namedtuple("Row", "name words server file page sessions windows agent",
+                             defaults=(("x11", "wayland", "wine"), "ja_JP", None))
+TITLE = {"ja_JP": "{} 最新バージョンの確認", "de_DE": "{} – Nach Updates suchen"}
 ROWS = [
     Row("silent, newer: the update page, its button opens Url2", "E2EApp 1.0.0 {url1} {url2} /h", "http", "newer.txt", UPDATE),
     Row("latest", "E2EApp 1.0.0 {url1} {url2}", "http", "latest.txt", LATEST),
@@ -70,14 +79,20 @@ ROWS = [
     Row("silent, https self-signed", "E2EApp 1.0.0 {url1} {url2} /h", "self-signed", "newer.txt", None, ("wine",)),
     # The window goes while the transfer waits inside WinHTTP: the program ends with it, at once.
     Row("closed while the request stalls", "E2EApp 1.0.0 {url1} {url2}", "stalls", "newer.txt", CLOSED, ("wine",)),
+    # Windows' display language decides where no LANGUAGE is set.
+    Row("latest, on a German Windows", "E2EApp 1.0.0 {url1} {url2}", "http", "latest.txt", LATEST, ("wine",), "de_DE"),
+    # With /d the window stays after its button has opened Url2; Escape, which only the update page
+    # answers, ends it.
+    Row("debug, newer: Escape on the update page", "E2EApp 1.0.0 {url1} {url2} /d", "http", "newer.txt", UPDATE._replace(opens=False),
+        ("wine",)),
 ]
 
 
 def setUpModule():
     global DESKTOP, WWW
     missing = desktop.missing_tools(SESSION)
-    if SESSION == "wine" and not os.path.exists(os.environ.get("NORVIL_E2E_LAUNCHER", "")):
-        missing.append("NORVIL_E2E_LAUNCHER")
+    if SESSION == "wine":
+        missing += [v for v in ("NORVIL_E2E_LAUNCHER", "NORVIL_E2E_PLANTED") if not os.path.exists(os.environ.get(v, ""))]
     if missing:
         message = "end-to-end tools missing: " + ", ".join(missing) + " (scripts/setup installs them)"
         if os.environ.get("CI") == "true":
@@ -118,6 +133,9 @@ def unpack_windows_folder():
     with zipfile.ZipFile(NORVIL) as z:
         z.extractall(folder)
         NORVIL = os.path.join(folder, [n for n in z.namelist() if n.endswith("/norvil.exe")][0])
+    for name in PLANTED:
+        shutil.copy(os.environ["NORVIL_E2E_PLANTED"], os.path.join(os.path.dirname(NORVIL), name + ".dll"))
+    DESKTOP.app_env["WINEDLLOVERRIDES"] += ";" + ",".join(PLANTED) + "=n,b"
 
 
 class Run:
@@ -134,7 +152,10 @@ class Run:
         self.stderr = tempfile.TemporaryFile()
         if SESSION == "wine":
             line = '"Z:' + NORVIL.replace("/", "\\") + '"' + (" " + self.words if self.words else "")
-            argv, env = ["wine", os.environ["NORVIL_E2E_LAUNCHER"]], dict(DESKTOP.app_env, NORVIL_COMMAND_LINE=line)
+            self.marks = tempfile.mkdtemp(dir=os.path.dirname(NORVIL))
+            argv, env = ["wine", os.environ["NORVIL_E2E_LAUNCHER"]], dict(
+                DESKTOP.app_env, NORVIL_COMMAND_LINE=line, NORVIL_PLANTED_MARKS="Z:" + self.marks.replace("/", "\\"),
+                LANG=row.windows + ".UTF-8")
         else:  # argv as the shell gives it: the program joins its words again with single blanks
             argv, env = [NORVIL, *(self.words.split(" ") if self.words else [])], DESKTOP.app_env
         self.process = subprocess.Popen(argv, env=env, start_new_session=True, stdout=subprocess.DEVNULL,
@@ -177,6 +198,8 @@ class EndToEnd(unittest.TestCase):
                         self.check(row, run)
                     finally:
                         run.stop()
+                        if SESSION == "wine":
+                            self.assertEqual(os.listdir(run.marks), [], "DLLs beside norvil.exe were loaded")
 
     def check(self, row, run):
         if row.page is None:
@@ -186,13 +209,13 @@ class EndToEnd(unittest.TestCase):
                 self.assertEqual(watch.maps(), [], "a window was shown")
         else:
             name = row.words.split(" ")[0]
-            window = DESKTOP.wait_window(name + " 最新バージョンの確認", run.process.pid)
+            window = DESKTOP.wait_window(TITLE[row.windows].format(name), run.process.pid)
             self.assertTrue(window, "no window with the title: " + run.diagnostics())
             if row.page is CLOSED:
                 self.assertTrue(select.select([STALLS], [], [], 10)[0], "the request did not come")
                 self.assertTrue(DESKTOP.press_key(window, row.page.button) and run.ended(5), "the program outlived its window")
             elif SESSION == "wine":
-                self.press_default_button_under_wine(run, window)
+                self.press_default_button_under_wine(run, window, "Escape" if "/d" in row.words else "Return")
             else:
                 tree = desktop.wait_for(lambda: (lambda t: t if row.page.headline in labels(t) else None)(
                     DESKTOP.accessibility_tree(run.process.pid)), 20, 0.2)
@@ -214,13 +237,13 @@ class EndToEnd(unittest.TestCase):
         Qt's opener on Linux with the letters outside ASCII in UTF-8, percent-encoded."""
         return url if SESSION == "wine" else urllib.parse.quote(url, safe=string.printable)
 
-    def press_default_button_under_wine(self, run, window):
+    def press_default_button_under_wine(self, run, window, key):
         """Windows draws the page's texts where no reader here can see them (wine offers no
         accessibility bus), so the run presses Enter as a user does, until the result page's
         default button ends the program: the progress page ignores Enter, and a silent run shows
         its window only on the update page. Which page shows is the business of the in-process
         window table, which runs under wine too."""
-        desktop.wait_for(lambda: DESKTOP.press_key(window, "Return") and run.ended(0.5), 20, 0)
+        desktop.wait_for(lambda: DESKTOP.press_key(window, key) and run.ended(0.5), 20, 0)
 
 if __name__ == "__main__":
     NORVIL = os.path.abspath(sys.argv.pop(1))

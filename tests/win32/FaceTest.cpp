@@ -1,6 +1,7 @@
 // The Windows face on the real window: what it shows at start, the pages and the keys that
 // press their buttons, the log box and its menu, a change of DPI, the start timer.
 
+#include "DpiCalls.h"
 #include "LogBoxMenu.h"
 #include "LogMenu.h"
 #include "WindowRun.h"
@@ -29,7 +30,7 @@ int FontHeight(HWND control)
 
 int Px(int twips, HWND window)
 {
-    return MulDiv(twips, static_cast<int>(GetDpiForWindow(window)), 1440);
+    return MulDiv(twips, static_cast<int>(norvil::WindowDpi(window)), 1440);
 }
 
 bool IsDefault(HWND button)
@@ -55,7 +56,9 @@ TEST_CASE("The window at start")
         CHECK(TextOf(window) == u"App[*] 最新バージョンの確認");
         CHECK(SendMessageW(window, WM_GETICON, ICON_SMALL, 0) != 0);
         // The manifest: sharp at each monitor's DPI, the common controls with visual styles.
-        CHECK(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window)) == DPI_AWARENESS_PER_MONITOR_AWARE);
+        const auto context = norvil::User32Function<DPI_AWARENESS_CONTEXT(WINAPI*)(HWND)>("GetWindowDpiAwarenessContext");
+        const auto awareness = norvil::User32Function<DPI_AWARENESS(WINAPI*)(DPI_AWARENESS_CONTEXT)>("GetAwarenessFromDpiAwarenessContext");
+        CHECK(awareness(context(window)) == DPI_AWARENESS_PER_MONITOR_AWARE);
         SIZE ideal{};
         CHECK(SendMessageW(run[Ctl::cmdOK], BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != 0);
 

@@ -1,5 +1,7 @@
 #include "ShellBrowserOpener.h"
 
+#include "SystemLibrary.h"
+
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -19,7 +21,7 @@ std::int32_t ShellBrowserOpener::Open(std::u16string_view url)
     // The shell is loaded only when the page is to be opened: a check that opens nothing, the
     // usual one, does without it.
     INT_PTR result = SE_ERR_DLLNOTFOUND;
-    if (HMODULE shell = LoadLibraryW(L"shell32.dll")) {
+    if (HMODULE shell = LoadSystemLibrary(L"shell32.dll")) {
         using Execute = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
         if (auto execute = reinterpret_cast<Execute>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW"))))
             result = reinterpret_cast<INT_PTR>(execute(nullptr, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));

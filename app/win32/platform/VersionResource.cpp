@@ -1,53 +1,34 @@
 #include "VersionResource.h"
 
 #include <windows.h>
+#include <winver.h>
 
-#include <vector>
+#include <cstring>
 
 namespace norvil {
 
-std::optional<ProgramVersion> ReadFileVersion(const std::wstring& path)
-{
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-    if (size == 0)
-        return std::nullopt;
-    std::vector<unsigned char> block(size);
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data()))
-        return std::nullopt;
-
-    void* value = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(block.data(), L"\\", &value, &length) || length < sizeof(VS_FIXEDFILEINFO))
-        return std::nullopt;
-    const auto* info = static_cast<const VS_FIXEDFILEINFO*>(value);
-    if (info->dwSignature != VS_FFI_SIGNATURE)
-        return std::nullopt;
-    return ProgramVersion{HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS)};
-}
-
-std::wstring OwnProgramPath()
-{
-    // A long path can exceed MAX_PATH: grow the buffer until the whole path fits.
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 ProgramVersion OwnProgramVersion()
 {
-    const std::wstring path = OwnProgramPath();
-    if (!path.empty()) {
-        if (const std::optional<ProgramVersion> version = ReadFileVersion(path))
-            return *version;
+    // Read from the program's own image with the resource calls of kernel32: VERSION.dll, which
+    // reads the file, is no KnownDLL, so a copy of it beside the program could be loaded instead.
+    // The resource is a VS_VERSIONINFO block: its header, its key L"VS_VERSION_INFO" and, at
+    // the next 32-bit boundary, VS_FIXEDFILEINFO.
+    struct Header {
+        WORD Length, ValueLength, Type;
+        wchar_t Key[16];
+    };
+    constexpr std::size_t kFixedAt = (sizeof(Header) + 3) & ~std::size_t{3};
+    const HMODULE self = GetModuleHandleW(nullptr);
+    if (const HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION)) {
+        const auto* block = static_cast<const unsigned char*>(LockResource(LoadResource(self, found)));
+        Header header{};
+        VS_FIXEDFILEINFO info{};
+        if (block != nullptr && SizeofResource(self, found) >= kFixedAt + sizeof info) {
+            std::memcpy(&header, block, sizeof header);
+            std::memcpy(&info, block + kFixedAt, sizeof info);
+            if (header.ValueLength >= sizeof info && info.dwSignature == VS_FFI_SIGNATURE)
+                return {HIWORD(info.dwFileVersionMS), LOWORD(info.dwFileVersionMS)};
+        }
     }
     return {NORVIL_VERSION_MAJOR, NORVIL_VERSION_MINOR};
 }
