@@ -3,6 +3,8 @@
 #include "LocationUrl.h"
 #include "TextUtil.h"
 
+#include <versionhelpers.h>
+
 #include <algorithm>
 #include <atomic>
 #include <climits>
@@ -57,16 +59,21 @@ DWORD CodeFor(Failure failure)
     return ERROR_WINHTTP_INTERNAL_ERROR;
 }
 
-// WinHTTP on Windows 7 and 8 offers SSL 3 and TLS 1.0 alone by default, and most servers now
-// require TLS 1.2: where it is missing, the session asks for it, with 1.1 and, where WinHTTP knows
-// it, 1.3, beside whatever Windows offers. A session that offers 1.2 already, or cannot tell what it
-// offers, keeps Windows' own choice (an administrator's DefaultSecureProtocols included).
+// WinHTTP on Windows 7 and 8 offers SSL 3 and TLS 1.0 alone by default (8.1 adds 1.1 and 1.2),
+// and most servers now require TLS 1.2: where it is missing, the session asks for it, with 1.1
+// and, where WinHTTP knows it, 1.3, beside whatever Windows offers, never less. Not every WinHTTP
+// tells what it offers; then Windows' documented default for its version stands for it. Windows
+// 10 and later keep their own choice.
 void OfferTls12(HINTERNET session)
 {
+    if (IsWindows10OrGreater())
+        return;
     DWORD offered = 0;
     DWORD size = sizeof offered;
-    if (!WinHttpQueryOption(session, WINHTTP_OPTION_SECURE_PROTOCOLS, &offered, &size) || offered == 0
-        || (offered & WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2) != 0)
+    if (!WinHttpQueryOption(session, WINHTTP_OPTION_SECURE_PROTOCOLS, &offered, &size) || offered == 0)
+        offered = WINHTTP_FLAG_SECURE_PROTOCOL_SSL3 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1
+                | (IsWindows8Point1OrGreater() ? WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_1 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 : 0);
+    if ((offered & WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2) != 0)
         return;
     for (const DWORD newer : {WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_1 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3,
                               WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_1 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2}) {
