@@ -1,7 +1,5 @@
 #include "DpiCalls.h"
 
-#include "SystemLibrary.h"
-
 namespace norvil {
 namespace {
 
@@ -22,8 +20,7 @@ UINT WindowDpi(HWND window)
         return forWindow(window);
     // Windows 8.1 on: the DPI of the window's monitor (MDT_EFFECTIVE_DPI).
     using ForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const HMODULE shcore = LoadSystemLibrary(L"shcore.dll");
-    const auto forMonitor = shcore == nullptr ? nullptr : reinterpret_cast<ForMonitor>(reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+    static const auto forMonitor = FunctionOf<ForMonitor>(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
     UINT x = 0, y = 0;
     if (forMonitor != nullptr && SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0, &x, &y)) && y > 0)
         return y;

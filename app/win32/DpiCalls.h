@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SystemLibrary.h"
+
 #include <windows.h>
 
 namespace norvil {
@@ -9,7 +11,7 @@ namespace norvil {
 template <typename Function>
 Function User32Function(const char* name)
 {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+    return FunctionOf<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 // Windows 10's per-window DPI calls (version 1607 on) where Windows has them; on older ones the

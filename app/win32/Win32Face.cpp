@@ -98,11 +98,10 @@ void Win32Face::Dress()
         return;
     m_dressed = true;
     // The common controls of version 6 (visual styles, the manifest names them), loaded now.
-    if (HMODULE common = LoadSystemLibrary(L"comctl32.dll")) {
-        using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (auto init = FunctionOf<Init>(LoadSystemLibrary(L"comctl32.dll"), "InitCommonControlsEx")) {
         const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-        if (auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(common, "InitCommonControlsEx"))))
-            init(&controls);
+        init(&controls);
     }
     CreateControls();
     ChooseFaces();

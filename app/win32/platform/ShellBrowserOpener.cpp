@@ -21,11 +21,9 @@ std::int32_t ShellBrowserOpener::Open(std::u16string_view url)
     // The shell is loaded only when the page is to be opened: a check that opens nothing, the
     // usual one, does without it.
     INT_PTR result = SE_ERR_DLLNOTFOUND;
-    if (HMODULE shell = LoadSystemLibrary(L"shell32.dll")) {
-        using Execute = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-        if (auto execute = reinterpret_cast<Execute>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW"))))
-            result = reinterpret_cast<INT_PTR>(execute(nullptr, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    }
+    using Execute = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    if (auto execute = FunctionOf<Execute>(LoadSystemLibrary(L"shell32.dll"), "ShellExecuteW"))
+        result = reinterpret_cast<INT_PTR>(execute(nullptr, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (SUCCEEDED(com))
         CoUninitialize();
 

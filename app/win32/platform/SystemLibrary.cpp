@@ -12,9 +12,7 @@ bool g_system32Only = false;
 bool SearchSystem32Only()
 {
     // Looked up: Windows 7 has it only with KB2533623.
-    using SetDefaultDirectories = BOOL(WINAPI*)(DWORD);
-    const auto setDefault = reinterpret_cast<SetDefaultDirectories>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto setDefault = FunctionOf<BOOL(WINAPI*)(DWORD)>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     g_system32Only = setDefault != nullptr && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!g_system32Only)
         SetDllDirectoryW(L""); // the current folder out of the search, at least

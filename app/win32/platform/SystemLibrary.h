@@ -14,4 +14,12 @@ bool SearchSystem32Only();
 // Windows' side-by-side store); null if it cannot be loaded.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
+// A function of a loaded DLL, looked up by name, for what an older Windows may lack or what is
+// loaded only when needed; null where the DLL (null too) has none.
+template <typename Function>
+Function FunctionOf(HMODULE library, const char* name)
+{
+    return library == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
 } // namespace norvil
